@@ -1,0 +1,49 @@
+#include "codegen/asm_output.h"
+
+#include <charconv>
+
+namespace kestrel {
+
+bool AsmOutput::open(const std::string& path) {
+  close();
+  file_ = std::fopen(path.c_str(), "w");
+  return file_ != nullptr;
+}
+
+void AsmOutput::flush() {
+  if (file_ != nullptr && !buffer_.empty()) {
+    std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  }
+  buffer_.clear();
+}
+
+void AsmOutput::close() {
+  flush();
+  if (file_ != nullptr) {
+    std::fclose(file_);
+    file_ = nullptr;
+  }
+}
+
+std::string hexNumber(std::int64_t value) {
+  char digits[16];
+  auto unsignedValue = static_cast<std::uint32_t>(value);
+  auto result = std::to_chars(digits, digits + sizeof digits, unsignedValue, 16);
+  std::string s = "0x";
+  s.append(digits, result.ptr);
+  return s;
+}
+
+AsmOutput& AsmOutput::hex(std::int64_t value) {
+  char digits[16] = {'0', 'x'};
+  auto result = std::to_chars(digits + 2, digits + sizeof digits, static_cast<std::uint32_t>(value), 16);
+  return text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
+
+AsmOutput& AsmOutput::decimal(std::int32_t value) {
+  char digits[16];
+  auto result = std::to_chars(digits, digits + sizeof digits, value);
+  return text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
+}
+
+}  // namespace kestrel

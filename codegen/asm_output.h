@@ -1,0 +1,47 @@
+// A buffered text output file: the assembly output and the side files.
+// Integers go out either as "0x" and lower-case hexadecimal digits of the
+// unsigned 32-bit value (the assembly format) or in signed decimal.
+// A file that could not be opened swallows what is written to it.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+class AsmOutput {
+ public:
+  AsmOutput() = default;
+  ~AsmOutput() { close(); }
+  AsmOutput(const AsmOutput&) = delete;
+  AsmOutput& operator=(const AsmOutput&) = delete;
+
+  // Creates or truncates `path` as a text file; false when that fails.
+  bool open(const std::string& path);
+  bool isOpen() const { return file_ != nullptr; }
+  // Writes out what is buffered and closes the file.
+  void close();
+  void flush();
+
+  AsmOutput& text(std::string_view s) {
+    buffer_.append(s);
+    if (buffer_.size() >= kFlushSize) flush();
+    return *this;
+  }
+  AsmOutput& hex(std::int64_t value);  // the low 32 bits, unsigned
+  AsmOutput& decimal(std::int32_t value);
+  void endLine() { text("\n"); }
+  void line(std::string_view s) { text(s).endLine(); }
+
+ private:
+  static constexpr std::size_t kFlushSize = 1 << 16;
+  std::FILE* file_ = nullptr;
+  std::string buffer_;
+};
+
+// "0x" and the lower-case hexadecimal digits of the low 32 bits of value.
+std::string hexNumber(std::int64_t value);
+
+}  // namespace kestrel

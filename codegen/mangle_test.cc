@@ -1,0 +1,35 @@
+#include "codegen/mangle.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrel {
+namespace {
+
+TEST(MangleTest, PlainNamesStayUnchanged) {
+  EXPECT_EQ(mangle("dup"), "dup");
+  EXPECT_EQ(mangle("Blink_2"), "Blink_2");
+  EXPECT_EQ(mangle("_x"), "_x");
+  EXPECT_EQ(mangle("a|b"), "a|b");  // braces, bar and tilde are kept
+  EXPECT_EQ(mangle("{~}"), "{~}");
+  EXPECT_EQ(mangle(""), "");
+}
+
+TEST(MangleTest, EachPunctuationRangeHasItsOwnMarker) {
+  EXPECT_EQ(mangle("2>r"), "2TXr_QZX_");
+  EXPECT_EQ(mangle("+!"), "KZAZ_QZX_");
+  EXPECT_EQ(mangle("c@"), "cVX_QZX_");
+  EXPECT_EQ(mangle("[']"), "aQGZcQ_QZX_");
+  EXPECT_EQ(mangle("->"), "MZTX_QZX_");
+  EXPECT_EQ(mangle("+"), "KZ_QZX_");
+  EXPECT_EQ(mangle("/"), "OZ_QZX_");    // last of the first range
+  EXPECT_EQ(mangle(":"), "PX_QZX_");
+  EXPECT_EQ(mangle("`"), "fQ_QZX_");    // grave accent, last of the third range
+}
+
+TEST(MangleTest, HighBytesAndCaseAreKept) {
+  EXPECT_EQ(mangle("\xe9t\xe9"), "\xe9t\xe9");
+  EXPECT_EQ(mangle("Dup?"), "DupUX_QZX_");
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,137 @@
+#include "codegen/target_words.h"
+
+#include "codegen/control_flow.h"
+#include "codegen/literals.h"
+#include "codegen/mangle.h"
+#include "codegen/return_table.h"
+#include "codegen/routine_block.h"
+#include "driver/compiler.h"
+#include "reader/diagnostics.h"
+#include "reader/raw_text.h"
+#include "reader/text.h"
+
+namespace kestrel {
+
+namespace {
+
+// Peeks past "(" and "\" comments, so that the pending lookahead token, if
+// any, is the next token that is not a comment. No echo lines are written.
+void skipCommentsAhead(Compiler& c) {
+  while (c.sources.good()) {
+    const std::string& token = c.tokens.peek();
+    if (token == "(") {
+      skipComment(c.sources);
+    } else if (token == "\\") {
+      skipLine(c.sources);
+    } else {
+      return;
+    }
+    c.tokens.dropLookahead();
+  }
+}
+
+bool lookaheadIs(const Compiler& c, std::string_view word) {
+  const std::string* next = c.tokens.lookahead();
+  return next != nullptr && equalsNoCase(*next, word);
+}
+
+void writeCallOrJump(Compiler& c, const std::string& label) {
+  if (!c.noTailCall && (lookaheadIs(c, ";") || lookaheadIs(c, "exit"))) {
+    c.deferredReturn = true;
+    c.out.text("\tgoto _").text(label).endLine();
+  } else {
+    c.out.text("\tcall _").text(label).endLine();
+  }
+}
+
+// With the speed option, a value in the register range followed by a fetch
+// or store compiles to direct register moves. Returns true when it did.
+bool foldFetchOrStore(Compiler& c, std::int32_t value) {
+  const std::string* next = c.tokens.lookahead();
+  if (!c.settings.speed || (value >> 8) != 0 || next == nullptr) return false;
+  std::int32_t a = value & 255;
+  std::int32_t b = (value + 1) & 255;
+  AsmOutput& out = c.out;
+  if (equalsNoCase(*next, "!")) {
+    writeEcho(out, *next);
+    out.text("\tmovpf THIGH, ").hex(a).endLine();
+    out.text("\tmovpf TLOW, ").hex(b).endLine();
+    out.line("\tcall _poptop");
+  } else if (equalsNoCase(*next, "c!")) {
+    writeEcho(out, *next);
+    out.text("\tmovpf TLOW, ").hex(a).endLine();
+    out.line("\tcall _poptop");
+  } else if (equalsNoCase(*next, "@")) {
+    writeEcho(out, *next);
+    out.line("\tcall _pushtop");
+    out.text("\tmovfp ").hex(a).text(", THIGH").endLine();
+    out.text("\tmovfp ").hex(b).text(", TLOW").endLine();
+  } else if (equalsNoCase(*next, "c@")) {
+    writeEcho(out, *next);
+    out.line("\tcall _pushtop");
+    out.text("\tmovfp ").hex(a).text(", TLOW").endLine();
+    out.line("\tclrf THIGH, F");
+  } else {
+    return false;
+  }
+  c.tokens.dropLookahead();
+  return true;
+}
+
+}  // namespace
+
+const std::string& ColonWord::label() const {
+  if (label_.empty()) label_ = mangle(name());
+  return label_;
+}
+
+void compileCall(Compiler& c, const std::string& label) {
+  skipCommentsAhead(c);
+  writeCallOrJump(c, label);
+}
+
+void ColonWord::execute(Compiler& c) { compileCall(c, label()); }
+
+void RcallWord::execute(Compiler& c) { compileRcallReference(c, label()); }
+
+void ValueWord::execute(Compiler& c) {
+  skipCommentsAhead(c);
+  if (!foldFetchOrStore(c, value_)) writeCallOrJump(c, label());
+}
+
+void HostConstant::execute(Compiler& c) { c.push(value()); }
+
+void AliasWord::execute(Compiler& c) { target_->execute(c); }
+
+void compileReturn(Compiler& c) {
+  if (c.noTailCall) {
+    c.out.line("\tgoto __rcall_return");
+  } else if (!c.deferredReturn) {
+    c.out.line("\treturn");
+  } else {
+    c.out.line("\t; Deferred return.");
+  }
+  c.deferredReturn = false;
+}
+
+ValueWord* defineValueWord(Compiler& c, const std::string& name, std::int32_t value) {
+  if (ValueWord* earlier = c.compileWords.findByValue(value)) {
+    c.define(c.compileWords, std::make_unique<AliasWord>(name, earlier));
+    return earlier;
+  }
+  Word* word = c.define(c.compileWords, std::make_unique<ValueWord>(name, value));
+  c.compileWords.addValueWord(static_cast<ValueWord*>(word), value);
+  return nullptr;
+}
+
+void semicolonWord(Compiler& c) {
+  if (c.flow.anyOpen()) c.fail("Loop or if structure words not matched.", kExitBadWord);
+  compileReturn(c);
+  writeBanner(c.out);
+  c.compiling = false;
+  c.noTailCall = false;
+}
+
+void exitWord(Compiler& c) { compileReturn(c); }
+
+}  // namespace kestrel

@@ -1,0 +1,78 @@
+// The kinds of words a program defines, and what a reference to each
+// compiles to inside a definition.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "reader/word.h"
+
+namespace kestrel {
+
+// A routine entered with a call, or with a jump when the reference is the
+// last thing before ";" or "exit" (the routine's own return then returns to
+// the caller).
+class ColonWord : public Word {
+ public:
+  explicit ColonWord(std::string name) : Word(std::move(name)) {}
+  // The mangled name; the routine label is "_" followed by it.
+  const std::string& label() const;
+  void execute(Compiler& c) override;
+
+ private:
+  mutable std::string label_;
+};
+
+// A routine entered through the return table; never a tail jump.
+class RcallWord : public ColonWord {
+ public:
+  using ColonWord::ColonWord;
+  void execute(Compiler& c) override;
+};
+
+// A constant or data address whose routine pushes the value. With the speed
+// option a following fetch or store of a register address is done in line.
+class ValueWord : public ColonWord {
+ public:
+  ValueWord(std::string name, std::int32_t value) : ColonWord(std::move(name)), value_(value) {}
+  std::int32_t value() const { return value_; }
+  void execute(Compiler& c) override;
+
+ private:
+  std::int32_t value_;
+};
+
+// The interpret-time twin of a value word: pushes the value on the
+// interpreter data stack.
+class HostConstant : public ValueWord {
+ public:
+  using ValueWord::ValueWord;
+  void execute(Compiler& c) override;
+};
+
+// A second name for an earlier value word of equal value; compiles exactly
+// as the earlier word does, under its label.
+class AliasWord : public ColonWord {
+ public:
+  AliasWord(std::string name, ValueWord* target) : ColonWord(std::move(name)), target_(target) {}
+  ValueWord* target() const { return target_; }
+  void execute(Compiler& c) override;
+
+ private:
+  ValueWord* target_;
+};
+
+// Compiles a call of `label`, or a tail jump when the next token (after
+// comments) is ";" or "exit" and tail calls are allowed.
+void compileCall(Compiler& c, const std::string& label);
+// The return written by ";" and "exit".
+void compileReturn(Compiler& c);
+// Enters a value word for `name`, or an alias when a value word of equal
+// value exists; returns that earlier word, or nullptr.
+ValueWord* defineValueWord(Compiler& c, const std::string& name, std::int32_t value);
+
+// Built-in words.
+void semicolonWord(Compiler& c);
+void exitWord(Compiler& c);
+
+}  // namespace kestrel

@@ -1,0 +1,216 @@
+#include "driver/compiler.h"
+
+#include <cinttypes>
+#include <ctime>
+#include <filesystem>
+
+#include "codegen/interrupts.h"
+#include "codegen/return_table.h"
+#include "codegen/routine_block.h"
+#include "driver/options.h"
+#include "reader/diagnostics.h"
+#include "reader/include_path.h"
+#include "reader/interpreter.h"
+#include "words/builtin_words.h"
+
+namespace kestrel {
+
+namespace {
+
+constexpr const char* kBanner = "KESTREL target compiler for PIC17CXX v0.10.12";
+
+[[noreturn]] void cannotOpen(const std::string& name) {
+  throw FatalError("Cannot open file: " + name, kExitCannotOpen);
+}
+
+// Processor time in hundredths of a second.
+std::int64_t clockTicks() {
+  return static_cast<std::int64_t>(std::clock()) * 100 / CLOCKS_PER_SEC;
+}
+
+bool sameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec);
+}
+
+// Copies a file's bytes into the output as they are; a carriage return
+// before a line feed is dropped where text files end lines with both.
+void copyFile(std::FILE* in, AsmOutput& out) {
+  char chunk[1 << 14];
+  std::size_t got;
+  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
+#ifdef _WIN32
+    std::string text(chunk, got);
+    for (std::size_t pos; (pos = text.find("\r\n")) != std::string::npos;) text.erase(pos, 1);
+    out.text(text);
+#else
+    out.text(std::string_view(chunk, got));
+#endif
+  }
+}
+
+}  // namespace
+
+Compiler::Compiler(std::FILE* consoleStream, std::FILE* errorStream)
+    : console(consoleStream), errors(errorStream) {}
+
+void Compiler::fail(std::string_view message, int status) const {
+  std::string text = sources.positionName();
+  text += "(" + std::to_string(sources.positionLine()) + "):";
+  text += message;
+  throw FatalError(std::move(text), status);
+}
+
+void Compiler::warn(std::string_view message) const {
+  std::fprintf(errors, "%s(%" PRId32 "):%.*s\n", sources.positionName().c_str(),
+               sources.positionLine(), static_cast<int>(message.size()), message.data());
+}
+
+void Compiler::push(std::int32_t value) {
+  if (!stack.push(value)) fail("Stack overflow!", kExitStack);
+}
+
+std::int32_t Compiler::pop() {
+  auto value = stack.pop();
+  if (!value) fail("Stack underflow!", kExitStack);
+  return *value;
+}
+
+Word* Compiler::define(Dictionary& dictionary, std::unique_ptr<Word> word) {
+  std::string name = word->name();
+  Word* entered = dictionary.insert(std::move(word));
+  if (entered == nullptr) fail("Duplicate word: " + name, kExitBadWord);
+  return entered;
+}
+
+int Compiler::run(const std::vector<std::string>& args, const char* includeEnv) {
+  try {
+    std::fprintf(console, "\n%s\n\n", kBanner);
+    if (args.empty()) throw FatalError(kUsageText, kExitCannotOpen);
+    startUp(args, includeEnv);
+    std::int64_t started = clockTicks();
+    processFile(*this, settings.inputName);
+    auto milliseconds = static_cast<std::uint32_t>((clockTicks() - started) * 10);
+    complete(milliseconds);
+    std::fflush(console);
+    return kExitOk;
+  } catch (const FatalError& error) {
+    closeFiles();
+    std::fflush(console);
+    std::fprintf(errors, "%s\n", error.what());
+    std::fflush(errors);
+    return error.status();
+  }
+}
+
+void Compiler::startUp(const std::vector<std::string>& args, const char* includeEnv) {
+  CommandLine line = parseCommandLine(args, includePathFromEnvironment(includeEnv));
+  switch (line.problem) {
+    case CommandLine::Problem::kMissingValue: throw FatalError(kUsageText, kExitCannotOpen);
+    case CommandLine::Problem::kStackTooBig: fail("Stack too big, reduce size.", kExitLimit);
+    case CommandLine::Problem::kStackTooSmall: fail("Stack too small, increase size.", kExitLimit);
+    case CommandLine::Problem::kNone: break;
+  }
+  settings.includePath = line.includePath;
+  settings.inputName = line.inputName;
+  settings.outputName = line.outputName;
+  settings.speed = line.speed;
+  if (line.stackSize) banks.setStackSize(*line.stackSize);
+  if (line.romStart) {
+    rom.enabled = true;
+    rom.start = rom.next = *line.romStart;
+  }
+
+  // Truncating the output must never destroy a file the run is about to read.
+  std::string source = settings.includePath.empty()
+                           ? settings.inputName
+                           : searchFile(settings.inputName, settings.includePath);
+  for (const std::string& input : {source, searchFile("kcomp.inc", settings.includePath),
+                                   searchFile("internal.inc", settings.includePath)}) {
+    if (sameFile(settings.outputName, input)) cannotOpen(settings.outputName);
+  }
+  if (!out.open(settings.outputName)) cannotOpen(settings.outputName);
+  writePrelude();
+  if (rom.enabled) openRomStringFiles();
+  registerBuiltinWords(*this);
+}
+
+void Compiler::writePrelude() {
+  std::string header = searchFile("kcomp.inc", settings.includePath);
+  if (header.empty()) cannotOpen("kcomp.inc");
+  out.line("; Start of the stack area.");
+  out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
+  out.text("\t#include \"").text(header).text("\"").endLine();
+
+  std::string internal = searchFile("internal.inc", settings.includePath);
+  std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "rb");
+  if (in == nullptr) cannotOpen("internal.inc");
+  copyFile(in, out);
+  std::fclose(in);
+}
+
+void Compiler::openRomStringFiles() {
+  rom.index.open("strindex.inc");
+  rom.program.open("stringsp.f");
+  rom.program.line(": program_strings ");
+  rom.program.text("\t").decimal(rom.start).text(" rom_str_base !").endLine();
+}
+
+void Compiler::finishRomStringFiles() {
+  AsmOutput& program = rom.program;
+  program.decimal(rom.count).text(" index>srom").endLine();
+  for (const char* line : {"exit", "[code]", "__STR_INDEX__", "#include \"strindex.inc\" ", "endcode", ";"}) {
+    program.line(line);
+  }
+  rom.index.close();
+  program.close();
+  AsmOutput base;
+  base.open("strbase.inc");
+  base.text("#define   __string_index  ").hex(rom.next).endLine();
+}
+
+void Compiler::complete(std::uint32_t milliseconds) {
+  if (rom.enabled) finishRomStringFiles();
+  writeLiteralTable(literals, out);
+  strings.write(out);
+  writeReturnTable(returnCount, out);
+  writeVectorTable(interrupts, out);
+  writeBanner(out);
+  out.line("\tend");
+  printReport(milliseconds);
+  out.close();
+}
+
+void Compiler::printReport(std::uint32_t milliseconds) const {
+  std::FILE* f = console;
+  std::fputs("\n\nPIC Memory Usage (bytes):\n\n  Bank  Allocated  Available\n", f);
+  for (std::size_t b = 0; b < banks.banks().size(); ++b) {
+    const RamBank& bank = banks.banks()[b];
+    std::fprintf(f, "%5u%9" PRIu32 "%11" PRIu32 "\n", static_cast<unsigned>(b),
+                 bank.next - bank.start, bank.limit - bank.next);
+  }
+  std::fprintf(f, "\n\n%" PRId32 "\twords\n", wordsCount);
+  std::fprintf(f, "%" PRId32 "\tpushed literals\n", literals.pushedCount);
+  std::fprintf(f, "%d\ttabled literals\n", static_cast<int>(literals.entries().size()));
+  std::fprintf(f, "%" PRId32 "\tliteral table references\n", literals.referenceCount);
+  std::fprintf(f, "%" PRIu32 "\tmilliseconds\n\n", milliseconds);
+  if (rom.enabled) {
+    auto indexEnd = static_cast<std::int32_t>(static_cast<std::uint32_t>(rom.next) +
+                                              2u * static_cast<std::uint32_t>(rom.count));
+    std::fputs("External string table: \n", f);
+    std::fprintf(f, "Count                   %" PRId32 "\n", rom.count);
+    std::fprintf(f, "Start  address is       %" PRId32 "\n", rom.start);
+    std::fprintf(f, "Ending address is       %" PRId32 "\n", rom.next);
+    std::fprintf(f, "Index ending address is %" PRId32 "\n", indexEnd);
+  }
+  std::fputs("\nFinished processing FORTH input.\n"
+             "Resulting data can be assembled using MPASM.\n\n", f);
+}
+
+void Compiler::closeFiles() {
+  out.close();
+  rom.index.close();
+  rom.program.close();
+}
+
+}  // namespace kestrel

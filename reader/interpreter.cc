@@ -1,0 +1,93 @@
+#include "reader/interpreter.h"
+
+#include "codegen/literals.h"
+#include "codegen/routine_block.h"
+#include "driver/compiler.h"
+#include "reader/diagnostics.h"
+#include "reader/include_path.h"
+#include "reader/text.h"
+
+namespace kestrel {
+
+namespace {
+
+[[noreturn]] void cannotOpen(const std::string& name) {
+  throw FatalError("Cannot open file: " + name, kExitCannotOpen);
+}
+
+// Opens `name` and makes it the file being read; false when the file was
+// read before in this run (it is then skipped with a warning).
+bool beginFile(Compiler& c, const std::string& name) {
+  std::string fullName = name;
+  if (!c.settings.includePath.empty()) {
+    fullName = searchFile(name, c.settings.includePath);
+    if (fullName.empty()) cannotOpen(name);
+  }
+  if (!isReadableFile(fullName)) cannotOpen(name);
+  if (!c.includedFiles.insert(folded(fullName)).second) {
+    c.warn("Repeated inclusion of " + fullName);
+    return false;
+  }
+  auto file = SourceFile::open(fullName, name);
+  if (!file) cannotOpen(fullName);
+  c.tokens.dropLookahead();
+  c.sources.push(std::move(file));
+  return true;
+}
+
+// Closes the file being read and resumes the one that included it.
+void endFile(Compiler& c) {
+  std::string name = c.sources.current()->name();
+  c.sources.pop();
+  c.out.text("; End of file: ").text(name).text(".").endLine();
+}
+
+void interpretNumber(Compiler& c, const std::string& token) {
+  writeEcho(c.out, token);
+  auto value = tokenValue(token);
+  if (!value) c.fail("Funny number", kExitFunnyNumber);
+  if (c.compiling) {
+    compileNumber(c, *value);
+  } else {
+    c.push(*value);
+  }
+}
+
+void interpretWord(Compiler& c, const std::string& token) {
+  Dictionary& dictionary = c.compiling ? c.compileWords : c.interpretWords;
+  Word* word = dictionary.find(token);
+  if (word == nullptr) c.fail("Unrecognized word: " + token, kExitBadWord);
+  if (!isSilentWord(word->name())) writeEcho(c.out, word->name());
+  word->execute(c);
+}
+
+}  // namespace
+
+// Included files are not interpreted by a nested call: `fload` pushes the
+// file, and this loop reads on from whatever file is on top, so any depth of
+// includes runs in constant host stack.
+void processFile(Compiler& c, const std::string& name) {
+  std::size_t outerDepth = c.sources.depth();
+  if (!beginFile(c, name)) return;
+  while (c.sources.depth() > outerDepth) {
+    const std::string& token = c.tokens.next();
+    if (token.empty()) {  // the end of the file being read
+      endFile(c);
+    } else if (isNumber(token)) {
+      interpretNumber(c, token);
+    } else {
+      interpretWord(c, token);
+    }
+  }
+}
+
+void floadWord(Compiler& c) {
+  std::string name = c.tokens.next();
+  c.out.text("; Processing file: ").text(name).text(".").endLine();
+  beginFile(c, name);
+}
+
+void leftBracketWord(Compiler& c) { c.compiling = false; }
+void rightBracketWord(Compiler& c) { c.compiling = true; }
+
+}  // namespace kestrel

@@ -1,0 +1,132 @@
+#include "reader/source_file.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace kestrel {
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+}
+
+std::unique_ptr<SourceFile> SourceFile::open(const std::string& path, std::string name) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return nullptr;
+  std::error_code ec;
+  bool seekable = std::filesystem::is_regular_file(path, ec);
+  return std::unique_ptr<SourceFile>(new SourceFile(file, path, std::move(name), seekable));
+}
+
+SourceFile::SourceFile(std::FILE* file, std::string path, std::string name, bool seekable)
+    : file_(file), path_(std::move(path)), name_(std::move(name)), seekable_(seekable),
+      buffer_(kBufferSize) {}
+
+SourceFile::~SourceFile() {
+  if (file_ != nullptr) std::fclose(file_);
+}
+
+std::size_t SourceFile::fill(std::size_t n) {
+  std::size_t available = size_ - pos_;
+  if (available >= n || atFileEnd_) return available;
+  if (pos_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + pos_, available);
+    bufferOffset_ += pos_;
+    pos_ = 0;
+    size_ = available;
+  }
+  while (size_ < n && !atFileEnd_) {
+    std::size_t got = file_ ? std::fread(buffer_.data() + size_, 1, buffer_.size() - size_, file_) : 0;
+    if (got == 0) atFileEnd_ = true;
+    size_ += got;
+  }
+  return size_ - pos_;
+}
+
+int SourceFile::current() {
+  if (pos_ >= size_ && fill(1) == 0) return kEnd;
+  unsigned char c = static_cast<unsigned char>(buffer_[pos_]);
+  if (c == '\r' && (pos_ + 1 < size_ || fill(2) >= 2) && buffer_[pos_ + 1] == '\n') {
+    ++pos_;  // CR LF reads as LF
+    return '\n';
+  }
+  return c;
+}
+
+int SourceFile::peek() {
+  int c = current();
+  if (c == kEnd) ended_ = true;
+  return c;
+}
+
+int SourceFile::get() {
+  int c = current();
+  if (c == kEnd) {
+    ended_ = true;
+    return kEnd;
+  }
+  ++pos_;
+  if (c == '\n') ++line_;
+  return c;
+}
+
+void SourceFile::takeWordChars(std::string& out, std::size_t limit) {
+  while (out.size() < limit) {
+    if (pos_ >= size_ && fill(1) == 0) {
+      ended_ = true;
+      return;
+    }
+    // Copy the plain run in one go; CR needs the careful path.
+    std::size_t start = pos_;
+    std::size_t end = pos_;
+    std::size_t room = limit - out.size();
+    while (end < size_ && end - start < room) {
+      char c = buffer_[end];
+      if (c == ' ' || c == '\n' || c == '\r') break;
+      ++end;
+    }
+    out.append(buffer_.data() + start, end - start);
+    pos_ = end;
+    if (end - start == room) return;
+    if (pos_ < size_ && buffer_[pos_] != '\r') return;  // blank or line feed
+    if (pos_ < size_) {
+      int c = current();  // CR: folds CR LF
+      if (c == '\n') return;
+      out.push_back('\r');
+      ++pos_;
+    }
+  }
+}
+
+void SourceFile::skipToGraphic() {
+  for (;;) {
+    if (pos_ >= size_ && fill(1) == 0) {
+      ended_ = true;
+      return;
+    }
+    while (pos_ < size_) {
+      unsigned char c = static_cast<unsigned char>(buffer_[pos_]);
+      if (c >= 0x21 && c <= 0x7E) return;
+      if (c == '\n') ++line_;
+      ++pos_;
+    }
+  }
+}
+
+void SourceFile::suspend() {
+  if (!seekable_ || file_ == nullptr) return;
+  std::fclose(file_);
+  file_ = nullptr;
+}
+
+void SourceFile::resume() {
+  if (!seekable_ || file_ != nullptr) return;
+  // Keep what is buffered; reopen only to read on behind it.
+  file_ = std::fopen(path_.c_str(), "rb");
+  std::uint64_t offset = bufferOffset_ + size_;
+  if (file_ == nullptr ||
+      std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
+    atFileEnd_ = true;
+  }
+}
+
+}  // namespace kestrel

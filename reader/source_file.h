@@ -1,0 +1,74 @@
+// One open Forth source file, read as text: a carriage return directly
+// before a line feed reads as the line feed alone. Keeps the line counter
+// that diagnostics report and a large read buffer.
+//
+// While an included file is read, the including file can be suspended: its
+// handle is closed and its position remembered, so that any depth of nested
+// includes needs only one open handle at a time.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+
+class SourceFile {
+ public:
+  static constexpr int kEnd = -1;
+
+  // Opens `path` for reading; nullptr when it cannot be opened. `name` is
+  // the name as requested, used in diagnostics and "End of file" lines.
+  static std::unique_ptr<SourceFile> open(const std::string& path, std::string name);
+  ~SourceFile();
+  SourceFile(const SourceFile&) = delete;
+  SourceFile& operator=(const SourceFile&) = delete;
+
+  // The next character without taking it, or kEnd; looking at the end of
+  // the file makes the source no longer good.
+  int peek();
+  // Takes the next character (kEnd at the end); a line feed taken counts a
+  // new line.
+  int get();
+  // True until the end of the file or a read error has been met.
+  bool good() const { return !ended_; }
+
+  // Appends to `out` the run of characters that are neither blank nor line
+  // feed, up to `limit` characters in all; stops early at the end of input.
+  void takeWordChars(std::string& out, std::size_t limit);
+  // Skips blanks, control characters and bytes outside 0x21..0x7E, counting
+  // line feeds; stops before a graphic character or at the end of input.
+  void skipToGraphic();
+
+  const std::string& name() const { return name_; }
+  std::int32_t line() const { return line_; }
+
+  // Closes the handle of a seekable file, keeping its position.
+  void suspend();
+  // Reopens a suspended file at its position; a failure reads as the end.
+  void resume();
+
+ private:
+  SourceFile(std::FILE* file, std::string path, std::string name, bool seekable);
+  // Makes at least `n` unread bytes available unless the file ends first;
+  // returns the number available.
+  std::size_t fill(std::size_t n);
+  // Unread byte at `pos_`, with CR LF folded; kEnd when nothing is left.
+  int current();
+
+  std::FILE* file_;
+  std::string path_;
+  std::string name_;
+  bool seekable_;
+  std::vector<char> buffer_;
+  std::size_t pos_ = 0;
+  std::size_t size_ = 0;
+  std::uint64_t bufferOffset_ = 0;  // file offset of buffer_[0]
+  bool atFileEnd_ = false;          // the handle has no more bytes
+  bool ended_ = false;              // a read met the end: no longer good
+  std::int32_t line_ = 1;
+};
+
+}  // namespace kestrel

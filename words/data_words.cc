@@ -1,0 +1,57 @@
+#include "words/data_words.h"
+
+#include "codegen/asm_output.h"
+#include "codegen/literals.h"
+#include "codegen/mangle.h"
+#include "codegen/routine_block.h"
+#include "codegen/target_words.h"
+#include "driver/compiler.h"
+#include "reader/diagnostics.h"
+
+namespace kestrel {
+
+namespace {
+
+// Reads the name, places an area of `size` bytes in the first bank with
+// room, writes its address line and defines the name as its address.
+void allocateData(Compiler& c, std::uint32_t size) {
+  std::string name = c.tokens.next();
+  std::string label = mangle(name);
+  auto value = c.banks.allocate(size);
+  if (!value) c.fail("\nCan not allocate data structure.", kExitNoRoom);
+  c.out.text("_").text(label).text("_PTR\tequ\t").hex(*value).endLine();
+  defineConstant(c, name, *value);
+}
+
+}  // namespace
+
+void defineConstant(Compiler& c, const std::string& name, std::int32_t value) {
+  if (ValueWord* earlier = defineValueWord(c, name, value)) {
+    c.out.text("; ").text(name).text(" aliased to ").text(earlier->name()).endLine();
+  } else {
+    auto* word = static_cast<ValueWord*>(c.compileWords.mostRecent());
+    writeBanner(c.out);
+    writeHeader(c.out, kForthKind, name);
+    writeLabel(c.out, word->label());
+    compileTailLiteral(c, value);
+    writeBanner(c.out);
+  }
+  c.define(c.interpretWords, std::make_unique<HostConstant>(name, value));
+}
+
+void constantWord(Compiler& c) {
+  std::string name = c.tokens.next();
+  defineConstant(c, name, c.pop());
+}
+
+void cvariableWord(Compiler& c) { allocateData(c, 1); }
+void variableWord(Compiler& c) { allocateData(c, 2); }
+void twoVariableWord(Compiler& c) { allocateData(c, 4); }
+
+void arrayWord(Compiler& c) {
+  std::int32_t size = c.pop();
+  c.out.text(";").hex(size).text(" bytes allocated to array.").endLine();
+  allocateData(c, static_cast<std::uint32_t>(size));
+}
+
+}  // namespace kestrel

@@ -1,0 +1,23 @@
+// Names for 16-bit values: constants, and variables and arrays placed in the
+// target's RAM banks.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace kestrel {
+
+class Compiler;
+
+// Gives `name` the value: a value word (or an alias of an earlier one with
+// equal value) whose routine pushes it, and an interpret-time twin.
+void defineConstant(Compiler& c, const std::string& name, std::int32_t value);
+
+// Built-in words.
+void constantWord(Compiler& c);
+void cvariableWord(Compiler& c);
+void variableWord(Compiler& c);
+void twoVariableWord(Compiler& c);  // 2variable
+void arrayWord(Compiler& c);
+
+}  // namespace kestrel

@@ -1,0 +1,96 @@
+#include "words/defining_words.h"
+
+#include "codegen/asm_output.h"
+#include "codegen/mangle.h"
+#include "codegen/routine_block.h"
+#include "codegen/target_words.h"
+#include "driver/compiler.h"
+#include "reader/diagnostics.h"
+#include "reader/raw_text.h"
+#include "reader/text.h"
+
+namespace kestrel {
+
+namespace {
+
+// One piece of a source line is at most this long; a longer line is read as
+// several pieces.
+constexpr std::size_t kAssemblyLinePiece = 198;
+
+std::unique_ptr<ColonWord> makeRcallWord(std::string name) {
+  return std::make_unique<RcallWord>(std::move(name));
+}
+
+// Copies source lines to the output unchanged up to a line that begins with
+// "endcode" (in any letter case), which is dropped; also stops at the end
+// of the input.
+void copyAssemblyBlock(Compiler& c) {
+  std::string line;
+  for (;;) {
+    ReadResult read = readUpTo(c.sources, '\n', kAssemblyLinePiece, line);
+    if (read.taken == 0) return;  // the end of the input
+    if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) return;
+    c.out.line(line);
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<ColonWord> makeColonWord(std::string name) {
+  return std::make_unique<ColonWord>(std::move(name));
+}
+
+ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker make) {
+  c.deferredReturn = false;
+  ++c.wordsCount;
+  std::string name = c.tokens.next();
+  writeBanner(c.out);
+  writeHeader(c.out, kind, name);
+  auto& word = static_cast<ColonWord&>(*c.define(c.compileWords, make(name)));
+  writeLabel(c.out, word.label());
+  c.compiling = true;
+  return word;
+}
+
+void colonWord(Compiler& c) { openColonDefinition(c, kForthKind, makeColonWord); }
+
+void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, makeColonWord); }
+
+void rcallColonWord(Compiler& c) {
+  openColonDefinition(c, kRcallKind, makeRcallWord);
+  c.out.line("\tcall __rcall_prologue");
+  c.noTailCall = true;
+}
+
+void codeWord(Compiler& c) {
+  std::string name = c.tokens.next();
+  writeBanner(c.out);
+  writeHeader(c.out, kCodeKind, name);
+  auto& word = static_cast<ColonWord&>(*c.define(c.compileWords, makeColonWord(name)));
+  writeLabel(c.out, word.label());
+  copyAssemblyBlock(c);
+  writeBanner(c.out);
+}
+
+void inlineCodeWord(Compiler& c) {
+  c.out.line("; Embedded assembly language.");
+  copyAssemblyBlock(c);
+  c.out.line("; End embedded assembly.");
+}
+
+void tickWord(Compiler& c) {
+  std::string name = c.tokens.next();
+  Word* word = c.compileWords.find(name);
+  if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
+  // An alias has no routine of its own: take the address of the routine
+  // that it stands for.
+  std::string label = mangle(name);
+  if (auto* alias = dynamic_cast<AliasWord*>(word)) label = alias->target()->label();
+  c.out.text("\tpushaddr _").text(label).endLine();
+}
+
+void orgWord(Compiler& c) { c.out.text("\torg\t").hex(c.pop()).endLine(); }
+
+void unrememberWord(Compiler&) {}
+
+}  // namespace kestrel
