@@ -1,0 +1,134 @@
+#include "case_runner.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace e2e {
+
+namespace {
+
+std::string quote(const std::string& arg) {
+#ifdef _WIN32
+  return "\"" + arg + "\"";
+#else
+  std::string quoted = "'";
+  for (char c : arg) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+#endif
+}
+
+void setVariable(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+  _putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
+  if (value) {
+    setenv(name.c_str(), value->c_str(), 1);
+  } else {
+    unsetenv(name.c_str());
+  }
+#endif
+}
+
+std::optional<std::string> getVariable(const std::string& name) {
+  const char* value = std::getenv(name.c_str());
+  if (value == nullptr) return std::nullopt;
+  return std::string(value);
+}
+
+int exitStatus(int raw) {
+#ifdef _WIN32
+  return raw;
+#else
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + (WIFSIGNALED(raw) ? WTERMSIG(raw) : 0);
+#endif
+}
+
+}  // namespace
+
+RunResult runProgram(const fs::path& program, const std::vector<std::string>& args,
+                     const fs::path& dir, const Environment& env) {
+  fs::path outFile = dir.parent_path() / (dir.filename().string() + ".stdout");
+  fs::path errFile = dir.parent_path() / (dir.filename().string() + ".stderr");
+  std::string command = quote(program.string());
+  for (const std::string& arg : args) command += " " + quote(arg);
+  command += " > " + quote(outFile.string()) + " 2> " + quote(errFile.string());
+
+  Environment saved;
+  for (const auto& [name, value] : env) {
+    saved.emplace_back(name, getVariable(name));
+    setVariable(name, value);
+  }
+  fs::path previous = fs::current_path();
+  fs::current_path(dir);
+  int raw = std::system(command.c_str());
+  fs::current_path(previous);
+  for (const auto& [name, value] : saved) setVariable(name, value);
+
+  RunResult result;
+  result.status = exitStatus(raw);
+  result.out = readFile(outFile);
+  result.err = readFile(errFile);
+  fs::remove(outFile);
+  fs::remove(errFile);
+  return result;
+}
+
+fs::path makeScratchDir(const std::string& hint) {
+  std::random_device seed;
+  std::mt19937_64 random(seed());
+  for (;;) {
+    fs::path dir = fs::temp_directory_path() / ("kestrel-" + hint + "-" + std::to_string(random() % 1000000000));
+    if (fs::create_directory(dir)) return dir;
+  }
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+void writeFile(const fs::path& path, const std::string& contents) {
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary);
+  out << contents;
+}
+
+std::map<std::string, std::string> snapshot(const fs::path& dir) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) {
+      files[fs::relative(entry.path(), dir).generic_string()] = readFile(entry.path());
+    }
+  }
+  return files;
+}
+
+void copyTree(const fs::path& from, const fs::path& to) {
+  if (fs::exists(from)) fs::copy(from, to, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+std::vector<std::string> readLines(const fs::path& path) {
+  std::vector<std::string> lines;
+  std::istringstream in(readFile(path));
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace e2e

@@ -1,0 +1,29 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### FORTH Word: t
+_t
+						; [
+						; 1
+						; 2
+						; +
+						; ]
+						; literal
+	movlw 0x3
+	call _push_byte_literal
+						; ;
+	return
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end

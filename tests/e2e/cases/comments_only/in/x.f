@@ -1,0 +1,4 @@
+( a comment
+over two lines )
+\ and a line comment
+( unclosed

@@ -1,0 +1,6 @@
+: dup ;
+: t dup
+ dup ;
+
+
+nosuch

@@ -1,0 +1,3 @@
+fload inc.f
+
+oops

@@ -1,0 +1,3 @@
+: a ;
+fload one.f
+: c ;

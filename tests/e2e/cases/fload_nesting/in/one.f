@@ -1,0 +1,2 @@
+: b ;
+fload two.f

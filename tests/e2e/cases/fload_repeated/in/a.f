@@ -1,0 +1,2 @@
+fload b.f
+: aa ;

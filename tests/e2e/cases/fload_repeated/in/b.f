@@ -1,0 +1,3 @@
+fload a.f
+fload main.f
+: bb ;

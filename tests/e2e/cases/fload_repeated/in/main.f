@@ -1,0 +1,3 @@
+fload a.f
+fload a.f
+: m ;

@@ -1,0 +1,1 @@
+fload missing.f

@@ -1,0 +1,1 @@
+: both-here ;

@@ -1,0 +1,1 @@
+fload one.f fload two.f fload both.f

@@ -1,0 +1,2 @@
+: dup ;
+: t DUP Dup ;

@@ -1,0 +1,2 @@
+cvariable a
+cvariable b

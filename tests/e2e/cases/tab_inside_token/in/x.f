@@ -1,0 +1,3 @@
+: dup ;
+: drop ;
+: t dup	drop ;
