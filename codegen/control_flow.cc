@@ -42,7 +42,10 @@ void elseWord(Compiler& c) {
   writeLocalLabel(c.out, "__endif", x);
 }
 
-void thenWord(Compiler& c) { writeLocalLabel(c.out, "__endif", popOrFail(c, c.flow.ifs)); }
+void thenWord(Compiler& c) {
+  std::int32_t x = popOrFail(c, c.flow.ifs);
+  writeLocalLabel(c.out, "__endif", x);
+}
 
 void beginWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
@@ -51,7 +54,8 @@ void beginWord(Compiler& c) {
 }
 
 void againWord(Compiler& c) {
-  c.out.text("\tgoto __loop").hex(popOrFail(c, c.flow.loops)).endLine();
+  std::int32_t m = popOrFail(c, c.flow.loops);
+  c.out.text("\tgoto __loop").hex(m).endLine();
 }
 
 void untilWord(Compiler& c) {

@@ -89,7 +89,10 @@ void tickWord(Compiler& c) {
   c.out.text("\tpushaddr _").text(label).endLine();
 }
 
-void orgWord(Compiler& c) { c.out.text("\torg\t").hex(c.pop()).endLine(); }
+void orgWord(Compiler& c) {
+  std::int32_t address = c.pop();
+  c.out.text("\torg\t").hex(address).endLine();
+}
 
 void unrememberWord(Compiler&) {}
 

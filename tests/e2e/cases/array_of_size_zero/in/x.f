@@ -1,0 +1,3 @@
+0 array empty
+variable first
+cvariable second

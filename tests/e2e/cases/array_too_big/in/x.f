@@ -1,0 +1,2 @@
+224 array ok1
+225 array toobig

@@ -1,0 +1,1 @@
+5 chars [then] . cr

@@ -1,0 +1,22 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### CODE  Word: open
+_open
+
+	nop
+	return
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end

@@ -1,0 +1,3 @@
+code open
+	nop
+	return

@@ -1,0 +1,2 @@
+: k ;
+7 constant K

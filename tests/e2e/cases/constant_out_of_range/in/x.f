@@ -1,0 +1,1 @@
+70000 constant big

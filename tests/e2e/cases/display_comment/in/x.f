@@ -1,0 +1,3 @@
+.( Hello) cr .(
+line) cr
+: t assert( x > 0 ) .( inside) ;

@@ -1,0 +1,30 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### FORTH Word: t
+_t
+						; [code]
+; Embedded assembly language.
+
+	nop
+; End embedded assembly.
+						; [code]
+; Embedded assembly language.
+ ; same line
+; End embedded assembly.
+						; ;
+	return
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end

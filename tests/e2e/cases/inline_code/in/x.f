@@ -1,0 +1,6 @@
+: t [code]
+	nop
+endcode
+[code] ; same line
+endcode
+ ;

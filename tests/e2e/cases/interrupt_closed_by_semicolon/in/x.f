@@ -1,0 +1,2 @@
+8 :interrupt tick 1000 ;
+: later 1000 ;

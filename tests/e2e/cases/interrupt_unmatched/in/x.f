@@ -1,0 +1,1 @@
+8 :interrupt tick begin interrupt;

@@ -1,0 +1,1 @@
+:interrupt tick interrupt;

@@ -1,0 +1,1 @@
+: t [ 7 ] literal double 70000 double 5 double -1 ;

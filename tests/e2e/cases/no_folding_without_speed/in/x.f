@@ -1,0 +1,4 @@
+: @ ;
+: ! ;
+variable v
+: t v @ v ! ;

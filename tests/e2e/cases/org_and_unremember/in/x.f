@@ -1,0 +1,3 @@
+2048 org
+unremember
+-1 org

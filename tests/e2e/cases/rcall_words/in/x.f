@@ -1,0 +1,4 @@
+: dup ;
+:: r1 dup exit dup ;
+: user r1 ;
+: user2 r1 r1 ;

@@ -1,0 +1,12 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### FORTH Word: t
+_t
+						; begin
+__loop0x0
+						; repeat

@@ -1,0 +1,53 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### FORTH Word: t
+_t
+						; r."
+	movlw	0x0
+	call _romtype ;
+						; r."
+	movlw	0x1
+	call _romtype ;
+						; ;
+	return
+;***************************************************
+						; rstrings
+;***************************************************
+;!### FORTH Word: u
+_u
+						; ."
+	movlw	0x2
+	call _romtype ;
+						; ;
+	return
+;***************************************************
+						; pstrings
+;***************************************************
+;!### FORTH Word: v
+_v
+						; ."
+	movlw low _string_0x1
+	call _push_byte_literal
+	movlw high _string_0x1
+	movwf THIGH
+	movlw 0x1
+	call _str_type
+						; ;
+	return
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+_string_0x1
+	DATA "y"
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end

@@ -1,0 +1,5 @@
+: t r." hello" r." ten chars!" ;
+rstrings
+: u ." x" ;
+pstrings
+: v ." y" ;

@@ -1,0 +1,27 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+;***************************************************
+;!### FORTH Word: t
+_t
+						; r."
+	movlw	0x0
+	call _romtype ;
+						; r."
+	movlw	0x1
+	call _romtype ;
+						; ;
+	return
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end

@@ -1,0 +1,1 @@
+: t r." abc" r." defgh" ;

@@ -1,0 +1,2 @@
+pstrings
+: t r." hello" ;

@@ -1,0 +1,3 @@
+: dup ;
+:zzz nap dup ;
+: awake dup ;

@@ -1,0 +1,3 @@
+: dup ;
+: + ;
+: twice dup + ;
