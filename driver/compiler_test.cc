@@ -1,0 +1,116 @@
+// Whole compilations run in-process: state must not leak from one run to the
+// next, the output must hold everything written before a fatal error, and
+// inputs of any size or nesting depth must not exhaust the host stack.
+#include "driver/compiler.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kestrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CompilerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    previous_ = fs::current_path();
+    dir_ = fs::temp_directory_path() /
+           ("kestrel-compiler-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+    write("kcomp.inc", "");
+    write("internal.inc", "");
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    fs::remove_all(dir_);
+  }
+
+  static void write(const std::string& name, const std::string& text) {
+    std::ofstream(name, std::ios::binary) << text;
+  }
+  static std::string read(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Runs kcomp on `args`; the console and error texts land in console_ and errors_.
+  int compile(const std::vector<std::string>& args) {
+    std::FILE* console = std::tmpfile();
+    std::FILE* errors = std::tmpfile();
+    int status = Compiler(console, errors).run(args, nullptr);
+    console_ = drain(console);
+    errors_ = drain(errors);
+    return status;
+  }
+  static std::string drain(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    for (int c; (c = std::fgetc(file)) != EOF;) text.push_back(static_cast<char>(c));
+    std::fclose(file);
+    return text;
+  }
+
+  fs::path previous_, dir_;
+  std::string console_, errors_;
+};
+
+TEST_F(CompilerTest, RunsInOneProcessAreIndependent) {
+  write("a.f", ": dup ;\n: t 300 dup ;\n");
+  ASSERT_EQ(compile({"a.f"}), 0) << errors_;
+  std::string first = read("out.asm");
+  std::string firstReport = console_;
+  ASSERT_EQ(compile({"a.f"}), 0) << errors_;  // no "Duplicate word", no second table entry
+  EXPECT_EQ(read("out.asm"), first);
+  EXPECT_EQ(console_, firstReport);
+  EXPECT_NE(first.find("\tDATA 0x12c\n; String Table"), std::string::npos);
+}
+
+TEST_F(CompilerTest, FatalErrorKeepsEverythingWrittenBefore) {
+  std::string source;
+  for (int i = 0; i < 5000; ++i) source += ": w" + std::to_string(i) + " ;\n";
+  write("big.f", source + "oops\n");
+  EXPECT_EQ(compile({"big.f"}), 2);
+  EXPECT_EQ(errors_, "big.f(5001):Unrecognized word: oops\n");
+  std::string out = read("out.asm");
+  EXPECT_NE(out.find("_w4999\n\t\t\t\t\t\t; ;\n\treturn\n"), std::string::npos);
+  EXPECT_EQ(out.substr(out.size() - 53), ";***************************************************\n");
+}
+
+TEST_F(CompilerTest, DeeplyNestedIncludesRunInConstantStack) {
+  constexpr int kDepth = 10000;
+  for (int i = 0; i < kDepth; ++i) {
+    write("f" + std::to_string(i) + ".f",
+          i + 1 < kDepth ? "fload f" + std::to_string(i + 1) + ".f\n" : ": deepest ;\n");
+  }
+  ASSERT_EQ(compile({"f0.f"}), 0) << errors_;
+  std::string out = read("out.asm");
+  EXPECT_NE(out.find("_deepest\n"), std::string::npos);
+  EXPECT_NE(out.find("; End of file: f9999.f.\n; End of file: f9998.f.\n"), std::string::npos);
+  EXPECT_NE(out.find("; End of file: f1.f.\n; End of file: f0.f.\n"), std::string::npos);
+}
+
+TEST_F(CompilerTest, MillionNestedConditionalsAreSkippedWithoutRecursion) {
+  std::string source = "0 [if] ";
+  for (int i = 0; i < 1000000; ++i) source += "[if] ";
+  for (int i = 0; i < 1000000; ++i) source += "[then] ";
+  write("deep.f", source + "[else] 7 . [then]\n");
+  ASSERT_EQ(compile({"deep.f"}), 0) << errors_;
+  EXPECT_NE(console_.find("\n\n7\n\nPIC Memory"), std::string::npos);
+}
+
+TEST_F(CompilerTest, MegabyteTokenIsCutIntoPieces) {
+  write("long.f", std::string(1 << 20, 'x'));
+  EXPECT_EQ(compile({"long.f"}), 2);
+  EXPECT_EQ(errors_, "long.f(1):Unrecognized word: " + std::string(199, 'x') + "\n");
+}
+
+}  // namespace
+}  // namespace kestrel

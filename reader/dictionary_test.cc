@@ -1,0 +1,38 @@
+#include "reader/dictionary.h"
+
+#include <gtest/gtest.h>
+
+#include "codegen/target_words.h"
+
+namespace kestrel {
+namespace {
+
+TEST(DictionaryTest, FindsNamesInAnyLetterCaseAndRefusesDuplicates) {
+  Dictionary words;
+  EXPECT_EQ(words.find("dup"), nullptr);
+  Word* dup = words.insert(std::make_unique<ColonWord>("dup"));
+  ASSERT_NE(dup, nullptr);
+  EXPECT_EQ(words.find("dUp"), dup);
+  EXPECT_EQ(words.mostRecent(), dup);
+  EXPECT_EQ(words.insert(std::make_unique<ColonWord>("DUP")), nullptr);
+  EXPECT_EQ(words.mostRecent(), dup);
+  EXPECT_EQ(words.count(), 1u);
+  EXPECT_EQ(words.find("du"), nullptr);
+  EXPECT_EQ(words.find("dupe"), nullptr);
+  // Only ASCII letters fold.
+  words.insert(std::make_unique<ColonWord>("\xe9"));
+  EXPECT_EQ(words.find("\xc9"), nullptr);
+}
+
+TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValue) {
+  Dictionary words;
+  auto* five = static_cast<ValueWord*>(words.insert(std::make_unique<ValueWord>("five", 5)));
+  words.addValueWord(five, 5);
+  auto* cinq = static_cast<ValueWord*>(words.insert(std::make_unique<ValueWord>("cinq", 5)));
+  words.addValueWord(cinq, 5);
+  EXPECT_EQ(words.findByValue(5), five);
+  EXPECT_EQ(words.findByValue(6), nullptr);
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,121 @@
+#include "reader/source_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "reader/source_stack.h"
+#include "reader/tokenizer.h"
+
+namespace kestrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SourceFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("kestrel-source-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                        testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string write(const std::string& name, const std::string& contents) {
+    std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary) << contents;
+    return path;
+  }
+
+  std::string readAll(SourceFile& file) {
+    std::string text;
+    for (int c; (c = file.get()) != SourceFile::kEnd;) text.push_back(static_cast<char>(c));
+    return text;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(SourceFileTest, CarriageReturnBeforeLineFeedReadsAsLineFeed) {
+  auto file = SourceFile::open(write("a.f", "a\r\nb\rc\r\r\n\r"), "a.f");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(readAll(*file), "a\nb\rc\r\n\r");
+  EXPECT_EQ(file->line(), 3);
+  EXPECT_FALSE(file->good());
+}
+
+TEST_F(SourceFileTest, CarriageReturnLineFeedAcrossBufferBoundary) {
+  // The pair straddles the 64 KiB read buffer.
+  std::string text(65535, 'x');
+  text += "\r\nend";
+  auto file = SourceFile::open(write("big.f", text), "big.f");
+  std::string read = readAll(*file);
+  EXPECT_EQ(read.size(), 65535u + 4u);
+  EXPECT_EQ(read.substr(65535), "\nend");
+  EXPECT_EQ(file->line(), 2);
+}
+
+TEST_F(SourceFileTest, PeekDoesNotTakeOrCountLines) {
+  auto file = SourceFile::open(write("a.f", "\nx"), "a.f");
+  EXPECT_EQ(file->peek(), '\n');
+  EXPECT_EQ(file->peek(), '\n');
+  EXPECT_EQ(file->line(), 1);
+  EXPECT_EQ(file->get(), '\n');
+  EXPECT_EQ(file->line(), 2);
+  EXPECT_EQ(file->get(), 'x');
+  EXPECT_TRUE(file->good());  // the end has not been met yet
+  EXPECT_EQ(file->peek(), SourceFile::kEnd);
+  EXPECT_FALSE(file->good());
+}
+
+TEST_F(SourceFileTest, SuspendedFileResumesWhereItStopped) {
+  std::string text;
+  for (int i = 0; i < 30000; ++i) text += "w" + std::to_string(i) + " ";
+  auto file = SourceFile::open(write("a.f", text), "a.f");
+  std::string head;
+  for (int i = 0; i < 70000; ++i) head.push_back(static_cast<char>(file->get()));
+  file->suspend();
+  file->resume();
+  EXPECT_EQ(head + readAll(*file), text);
+}
+
+TEST_F(SourceFileTest, TokensAreCutAtBlanksAndLineFeedsOnly) {
+  SourceStack sources;
+  sources.push(SourceFile::open(write("a.f", "  dup\tdrop\n\x01\xff swap\r\nover\rrot " + std::string(200, 'a') + " last"), "a.f"));
+  Tokenizer tokens(sources);
+  EXPECT_EQ(tokens.next(), "dup\tdrop");
+  EXPECT_EQ(sources.positionLine(), 1);  // the line feed is not read yet
+  EXPECT_EQ(tokens.next(), "swap");
+  EXPECT_EQ(sources.positionLine(), 2);
+  EXPECT_EQ(tokens.peek(), "over\rrot");
+  EXPECT_EQ(tokens.peek(), "over\rrot");
+  EXPECT_EQ(tokens.next(), "over\rrot");
+  EXPECT_EQ(tokens.next(), std::string(199, 'a'));
+  EXPECT_EQ(tokens.next(), "a");
+  EXPECT_EQ(tokens.peek(), "last");
+  tokens.dropLookahead();
+  EXPECT_EQ(tokens.next(), "");
+  EXPECT_FALSE(sources.good());
+}
+
+TEST(NumberTest, RecognisesDecimalIntegersOnly) {
+  for (const char* yes : {"0", "-0", "007", "-12", "4294967295"}) EXPECT_TRUE(isNumber(yes)) << yes;
+  for (const char* no : {"", "-", "-x", "0x10", "$10", "10h", "+5", "1.5", "5-"}) EXPECT_FALSE(isNumber(no)) << no;
+}
+
+TEST(NumberTest, ValuesWrapModulo2To32AndLongTokensAreRefused) {
+  EXPECT_EQ(tokenValue("4294967295"), -1);
+  EXPECT_EQ(tokenValue("2147483648"), INT32_MIN);
+  EXPECT_EQ(tokenValue("12345678901234"), 1942892530);
+  EXPECT_EQ(tokenValue("-7"), -7);
+  EXPECT_EQ(tokenValue("abc"), 0);
+  EXPECT_EQ(tokenValue("+5"), 5);
+  EXPECT_EQ(tokenValue("123456789012345"), std::nullopt);
+  EXPECT_EQ(tokenValue("-12345678901234"), std::nullopt);
+  EXPECT_EQ(parseDecimal(" \t-300x"), -300);
+  EXPECT_EQ(parseDecimal("0x100"), 0);
+}
+
+}  // namespace
+}  // namespace kestrel
