@@ -1,0 +1,127 @@
+// Logic, rotate, move and bit instructions.
+#include <gtest/gtest.h>
+
+#include "sim.h"
+
+namespace pic17sim::test {
+namespace {
+
+constexpr std::uint8_t C = kFlagC, DC = kFlagDC, Z = kFlagZ, OV = kFlagOV;
+
+struct Case {
+  const char* line;  // operating on f = 0x25
+  std::uint8_t flagsIn, w, f;
+  std::uint8_t wOut, fOut, flagsOut;
+};
+
+void check(const Case& c) {
+  SCOPED_TRACE(c.line);
+  Sim sim({c.line});
+  sim.cpu.setW(c.w);
+  sim.cpu.poke(0x25, c.f);
+  sim.cpu.setFlags(0x0F, c.flagsIn);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.w(), c.wOut);
+  EXPECT_EQ(sim.cpu.peek(0x25), c.fOut);
+  EXPECT_EQ(sim.flags(), c.flagsOut);
+}
+
+TEST(Logic, OnlyZChanges) {
+  const Case cases[] = {
+      {"andwf 0x25, 1", C | DC | OV, 0xF0, 0x0F, 0xF0, 0x00, C | DC | OV | Z},
+      {"andwf 0x25, 0", Z, 0xF0, 0x3C, 0x30, 0x3C, 0},
+      {"iorwf 0x25, 1", 0, 0xF0, 0x0F, 0xF0, 0xFF, 0},
+      {"iorwf 0x25, 0", 0, 0x00, 0x00, 0x00, 0x00, Z},
+      {"xorwf 0x25, 1", 0, 0x5A, 0x5A, 0x5A, 0x00, Z},
+      {"xorwf 0x25, 0", C, 0xFF, 0x0F, 0xF0, 0x0F, C},
+      {"comf 0x25, 1", 0, 0x00, 0xFF, 0x00, 0x00, Z},
+      {"comf 0x25, 0", Z, 0x00, 0x5A, 0xA5, 0x5A, 0},
+      {"andlw 0x0f", 0, 0xF0, 0x99, 0x00, 0x99, Z},
+      {"iorlw 0x01", Z, 0x80, 0x99, 0x81, 0x99, 0},
+      {"xorlw 0xff", 0, 0xFF, 0x99, 0x00, 0x99, Z},
+  };
+  for (const Case& c : cases) check(c);
+}
+
+TEST(Logic, RotatesThroughCarryAndWithout) {
+  const Case cases[] = {
+      {"rlcf 0x25, 1", C, 0x00, 0x80, 0x00, 0x01, C},
+      {"rlcf 0x25, 1", 0, 0x00, 0x81, 0x00, 0x02, C},
+      {"rlcf 0x25, 0", C | Z, 0x00, 0x40, 0x81, 0x40, Z},
+      {"rrcf 0x25, 1", C, 0x00, 0x01, 0x00, 0x80, C},
+      {"rrcf 0x25, 1", 0, 0x00, 0x81, 0x00, 0x40, C},
+      {"rrcf 0x25, 0", C, 0x00, 0x02, 0x81, 0x02, 0},
+      {"rlncf 0x25, 1", 0, 0x00, 0x81, 0x00, 0x03, 0},
+      {"rlncf 0x25, 0", C, 0x00, 0x40, 0x80, 0x40, C},
+      {"rrncf 0x25, 1", 0, 0x00, 0x81, 0x00, 0xC0, 0},
+      {"rrncf 0x25, 0", C, 0x00, 0x02, 0x01, 0x02, C},
+      {"swapf 0x25, 1", Z, 0x00, 0x12, 0x00, 0x21, Z},
+      {"swapf 0x25, 0", 0, 0x00, 0xA5, 0x5A, 0xA5, 0},
+  };
+  for (const Case& c : cases) check(c);
+}
+
+TEST(Logic, ClearSetAndMoveNeverTouchFlags) {
+  const Case cases[] = {
+      {"clrf 0x25, 1", C | DC | OV, 0x77, 0x55, 0x77, 0x00, C | DC | OV},
+      {"clrf 0x25, 0", 0, 0x77, 0x55, 0x00, 0x00, 0},
+      {"setf 0x25, 1", Z, 0x77, 0x55, 0x77, 0xFF, Z},
+      {"setf 0x25, 0", 0, 0x77, 0x55, 0xFF, 0xFF, 0},
+      {"movwf 0x25", Z, 0x00, 0x55, 0x00, 0x00, Z},
+      {"movlw 0x00", 0, 0x77, 0x55, 0x00, 0x55, 0},
+      {"nop", C | DC | Z | OV, 0x77, 0x55, 0x77, 0x55, C | DC | Z | OV},
+  };
+  for (const Case& c : cases) check(c);
+}
+
+TEST(Logic, BitOperations) {
+  const Case cases[] = {
+      {"bsf 0x25, 7", 0, 0x00, 0x00, 0x00, 0x80, 0},
+      {"bsf 0x25, 0", 0, 0x00, 0x01, 0x00, 0x01, 0},
+      {"bcf 0x25, 3", Z, 0x00, 0xFF, 0x00, 0xF7, Z},
+      {"btg 0x25, 1", 0, 0x00, 0x02, 0x00, 0x00, 0},
+      {"btg 0x25, 6", 0, 0x00, 0x00, 0x00, 0x40, 0},
+  };
+  for (const Case& c : cases) check(c);
+}
+
+TEST(Logic, WregIsRegisterTen) {
+  Sim sim({"incf 0x0a, 1", "swapf 0x0a, 1", "addwf 0x0a, 1", "clrf 0x0a, 1"});
+  sim.cpu.setW(0x11);
+  sim.steps(3);
+  EXPECT_EQ(sim.cpu.w(), 0x42);  // 0x12 -> 0x21 -> 0x21 + 0x21
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.w(), 0x00);
+}
+
+TEST(Logic, MovpfZIsSwitchableAndMovfpNeverSetsFlags) {
+  for (bool setsZ : {true, false}) {
+    Sim sim({"movpf 0x1a, 0x25", "movfp 0x25, 0x1b"});
+    sim.cpu.movpfSetsZ = setsZ;
+    sim.cpu.poke(0x25, 0x33);
+    sim.steps(1);
+    EXPECT_EQ(sim.cpu.peek(0x25), 0x00);
+    EXPECT_EQ(sim.flags(), setsZ ? Z : 0);
+    sim.cpu.setFlags(0x0F, 0);
+    sim.cpu.poke(0x25, 0x00);
+    sim.cpu.poke(0x1B, 0x77);
+    sim.steps(1);
+    EXPECT_EQ(sim.cpu.peek(0x1B), 0x00);
+    EXPECT_EQ(sim.flags(), 0);
+  }
+}
+
+TEST(Logic, MovlbAndMovlrSetHalvesOfBsr) {
+  Sim sim({"movlb 0x05", "movlr 0x03", "movlb 0x0f", "dw 0xbb3f", "dw 0xb8f2"});
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kBsr), 0x05);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kBsr), 0x35);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kBsr), 0x3F);
+  sim.steps(2);  // the unused fields are ignored: movlr 3 with bit 8 set, movlb 2
+  EXPECT_EQ(sim.cpu.peek(kBsr), 0x32);
+}
+
+}  // namespace
+}  // namespace pic17sim::test

@@ -1,0 +1,124 @@
+// The register window: banking through BSR, unbanked registers, indirect
+// access through FSR0/FSR1 with their post-modify modes.
+#include <gtest/gtest.h>
+
+#include "sim.h"
+
+namespace pic17sim::test {
+namespace {
+
+TEST(Memory, BsrSelectsSfrAndGprBanksIndependently) {
+  Sim sim({"movlb 0x05", "movlr 0x02", "movlw 0x11", "movwf 0x14", "movwf 0x40", "movwf 0x1c",
+           "movwf 0x0b"});
+  sim.steps(7);
+  EXPECT_EQ(sim.cpu.peek(0x514), 0x11);  // SFR bank 5
+  EXPECT_EQ(sim.cpu.peek(0x014), 0x00);
+  EXPECT_EQ(sim.cpu.peek(0x240), 0x11);  // GPR bank 2
+  EXPECT_EQ(sim.cpu.peek(0x040), 0x00);
+  EXPECT_EQ(sim.cpu.peek(0x01C), 0x11);  // unbanked
+  EXPECT_EQ(sim.cpu.peek(0x00B), 0x11);
+}
+
+TEST(Memory, MissingBanksReadZeroAndIgnoreWrites) {
+  Sim sim({"movlr 0x04", "movlb 0x08", "setf 0x40, 1", "setf 0x11, 1", "movfp 0x40, 0x1a",
+           "movfp 0x11, 0x1b"});
+  sim.cpu.poke(0x1A, 0x55);
+  sim.cpu.poke(0x1B, 0x55);
+  sim.steps(6);
+  EXPECT_EQ(sim.cpu.peek(0x1A), 0x00);
+  EXPECT_EQ(sim.cpu.peek(0x1B), 0x00);
+  EXPECT_EQ(sim.cpu.peek(0x040), 0x00);
+  EXPECT_EQ(sim.cpu.peek(0x340), 0x00);
+}
+
+TEST(Memory, FsrModesFollowAlustaFsBits) {
+  // FS1:FS0 = 01 (FSR0 increments), FS3:FS2 = 00 (FSR1 decrements).
+  Sim sim({"movwf 0x00", "movwf 0x08", "bsf 0x04, 5", "movwf 0x00"});
+  sim.cpu.poke(kAlusta, 0x10);
+  sim.cpu.poke(kFsr0, 0x30);
+  sim.cpu.poke(kFsr1, 0x50);
+  sim.cpu.setW(0x99);
+  sim.steps(2);
+  EXPECT_EQ(sim.cpu.peek(0x30), 0x99);
+  EXPECT_EQ(sim.cpu.peek(0x50), 0x99);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x31);
+  EXPECT_EQ(sim.cpu.peek(kFsr1), 0x4F);
+  sim.steps(2);  // FS1 set: FSR0 unchanged
+  EXPECT_EQ(sim.cpu.peek(0x31), 0x99);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x31);
+}
+
+TEST(Memory, FsrWrapsAndIndirectAddressesAreBanked) {
+  Sim sim({"movlr 0x01", "movwf 0x00", "movwf 0x00", "movwf 0x00"});
+  sim.cpu.poke(kAlusta, 0xF0 & ~0x30);  // FSR0 post-decrement
+  sim.cpu.poke(kFsr0, 0x21);
+  sim.cpu.setW(0x42);
+  sim.steps(4);
+  EXPECT_EQ(sim.cpu.peek(0x121), 0x42);
+  EXPECT_EQ(sim.cpu.peek(0x120), 0x42);
+  EXPECT_EQ(sim.cpu.peek(0x01F), 0x42);  // below 0x20: unbanked
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x1E);
+  Sim wrap({"movwf 0x08"});
+  wrap.cpu.poke(kAlusta, 0x40);  // FSR1 post-increment
+  wrap.cpu.poke(kFsr1, 0xFF);
+  wrap.steps(1);
+  EXPECT_EQ(wrap.cpu.peek(kFsr1), 0x00);
+}
+
+TEST(Memory, EachFsrMovesOncePerInstruction) {
+  // incf INDF0 reads and writes one byte; movfp INDF0,INDF1 copies one.
+  Sim sim({"incf 0x00, 1", "movfp 0x00, 0x08", "movfp 0x00, 0x00"});
+  sim.cpu.poke(kAlusta, 0x50);  // both increment
+  sim.cpu.poke(kFsr0, 0x30);
+  sim.cpu.poke(kFsr1, 0x40);
+  sim.cpu.poke(0x30, 0x07);
+  sim.cpu.poke(0x31, 0x66);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(0x30), 0x08);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x31);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(0x40), 0x66);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x32);
+  EXPECT_EQ(sim.cpu.peek(kFsr1), 0x41);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), 0x33);
+}
+
+TEST(Memory, IndfThroughAnIndfReadsZero) {
+  Sim sim({"movfp 0x00, 0x1a", "movwf 0x08"});
+  sim.cpu.poke(kFsr0, kIndf1);
+  sim.cpu.poke(kFsr1, kIndf0);
+  sim.cpu.poke(0x1A, 0x55);
+  sim.cpu.setW(0x77);
+  sim.steps(2);
+  EXPECT_EQ(sim.cpu.peek(0x1A), 0x00);
+  EXPECT_EQ(sim.cpu.peek(kFsr1), kIndf0);
+  EXPECT_EQ(sim.cpu.peek(kFsr0), kIndf1);
+}
+
+TEST(Memory, MovfpAndMovpfReachBankedSfrsThroughP) {
+  Sim sim({"movlb 0x01", "movlr 0x03", "movfp 0x40, 0x16", "movpf 0x16, 0x41"});
+  sim.cpu.poke(0x340, 0x58);
+  sim.steps(4);
+  EXPECT_EQ(sim.cpu.peek(0x116), 0x58 | kTxif);  // PIR1: TXIF stays set
+  EXPECT_EQ(sim.cpu.peek(0x341), 0x58 | kTxif);
+}
+
+TEST(Memory, OnlyGlintdIsWritableInCpusta) {
+  Sim sim({"clrf 0x06, 1", "setf 0x06, 1"});
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kCpusta), kStkav | kNotTo | kNotPd);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kCpusta), kStkav | kGlintd | kNotTo | kNotPd);
+}
+
+TEST(Memory, Txreg1InBankZeroIsTheConsole) {
+  Sim sim({"movlw 0x48", "movwf 0x16", "movlb 0x01", "movwf 0x16", "movlb 0x00", "movlw 0x69",
+           "movwf 0x16", "clrf 0x15, 1"});
+  sim.steps(8);
+  EXPECT_EQ(sim.console, "Hi");
+  EXPECT_EQ(sim.cpu.peek(kTxsta1), kTrmt);
+}
+
+}  // namespace
+}  // namespace pic17sim::test
