@@ -1,0 +1,5 @@
+: A ;
+: B ;
+: 2>r ;
+: skip begin again begin again begin again begin again begin again ;
+: t do A leave B loop ;

@@ -1,0 +1,3 @@
+: A ;
+: B ;
+: t if A else B then ;
