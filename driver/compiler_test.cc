@@ -106,6 +106,25 @@ TEST_F(CompilerTest, MillionNestedConditionalsAreSkippedWithoutRecursion) {
   EXPECT_NE(console_.find("\n\n7\n\nPIC Memory"), std::string::npos);
 }
 
+TEST_F(CompilerTest, LargeStringTableComesOutWholeAndInOrder) {
+  std::string source = ": t\n";
+  std::string table = "; String Table \n";
+  for (int i = 1; i <= 20000; ++i) {
+    std::string text = "text " + std::to_string(i) + std::string(100, '.');
+    source += "s\" " + text + "\"\n";
+    char label[32];
+    std::snprintf(label, sizeof label, "_string_0x%x\n", i);
+    table += label + ("\tDATA \"" + text + "\"\n");
+  }
+  write("strings.f", source + ";\n");
+  ASSERT_EQ(compile({"strings.f"}), 0) << errors_;
+  std::string out = read("out.asm");
+  std::size_t start = out.find("; String Table \n");
+  std::size_t end = out.find("; Return Table \n");
+  ASSERT_NE(start, std::string::npos);
+  EXPECT_EQ(out.substr(start, end - start), table);
+}
+
 TEST_F(CompilerTest, MegabyteTokenIsCutIntoPieces) {
   write("long.f", std::string(1 << 20, 'x'));
   EXPECT_EQ(compile({"long.f"}), 2);

@@ -1,5 +1,7 @@
 #include "words/strings.h"
 
+#include <algorithm>
+
 #include "codegen/literals.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
@@ -39,18 +41,44 @@ void requireRomStrings(Compiler& c) {
 
 }  // namespace
 
-std::int32_t StringTable::add(const std::string& text) {
-  texts_.push_back(text);
-  return count();
+StringTable::~StringTable() {
+  if (spilled_ != nullptr) std::fclose(spilled_);
 }
 
-void StringTable::write(AsmOutput& out) const {
-  out.line("; String Table ");
-  std::int32_t n = 0;
-  for (const std::string& text : texts_) {
-    out.text("_string_").hex(++n).endLine();
-    out.text("\tDATA \"").text(text).text("\"").endLine();
+std::int32_t StringTable::add(std::string_view text) {
+  ++count_;
+  lines_ += "_string_" + hexNumber(count_) + "\n\tDATA \"";
+  lines_ += text;
+  lines_ += "\"\n";
+  if (lines_.size() >= kSpillSize) spill();
+  return count_;
+}
+
+void StringTable::spill() {
+  if (spilled_ == nullptr) spilled_ = std::tmpfile();
+  if (spilled_ == nullptr) return;  // no temporary file: keep the lines in memory
+  if (std::fwrite(lines_.data(), 1, lines_.size(), spilled_) == lines_.size()) {
+    spilledSize_ += lines_.size();
+    lines_.clear();
+  } else {
+    // Keep the lines in memory; the next spill overwrites the broken tail.
+    std::fseek(spilled_, static_cast<long>(spilledSize_), SEEK_SET);
   }
+}
+
+void StringTable::write(AsmOutput& out) {
+  out.line("; String Table ");
+  if (spilled_ != nullptr) {
+    std::rewind(spilled_);
+    char chunk[1 << 14];
+    for (std::uint64_t left = spilledSize_; left > 0;) {
+      std::size_t got = std::fread(chunk, 1, static_cast<std::size_t>(std::min<std::uint64_t>(left, sizeof chunk)), spilled_);
+      if (got == 0) break;
+      out.text(std::string_view(chunk, got));
+      left -= got;
+    }
+  }
+  out.text(lines_);
 }
 
 void charWord(Compiler& c) {

@@ -4,8 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "codegen/asm_output.h"
 
@@ -13,15 +14,29 @@ namespace kestrel {
 
 class Compiler;
 
+// The program-memory strings, kept as the lines that will list them at the
+// end of the output. Past a megabyte they move to a temporary file, so a
+// program with very many strings does not grow the compiler's memory.
 class StringTable {
  public:
+  StringTable() = default;
+  ~StringTable();
+  StringTable(const StringTable&) = delete;
+  StringTable& operator=(const StringTable&) = delete;
+
   // Appends a string; returns its number (the first is 1).
-  std::int32_t add(const std::string& text);
-  std::int32_t count() const { return static_cast<std::int32_t>(texts_.size()); }
-  void write(AsmOutput& out) const;
+  std::int32_t add(std::string_view text);
+  std::int32_t count() const { return count_; }
+  void write(AsmOutput& out);
 
  private:
-  std::vector<std::string> texts_;
+  static constexpr std::size_t kSpillSize = 1 << 20;
+  void spill();
+
+  std::int32_t count_ = 0;
+  std::string lines_;            // listing lines not yet spilled
+  std::FILE* spilled_ = nullptr; // temporary file with the earlier lines
+  std::uint64_t spilledSize_ = 0; // bytes of it that hold complete lines
 };
 
 struct RomStrings {
