@@ -125,6 +125,13 @@ TEST_F(CompilerTest, LargeStringTableComesOutWholeAndInOrder) {
   EXPECT_EQ(out.substr(start, end - start), table);
 }
 
+TEST_F(CompilerTest, IncludedFileMustBeARegularFile) {
+  if (!fs::exists("/dev/zero")) GTEST_SKIP() << "no endless device file here";
+  write("dev.f", ": a ;\nfload /dev/zero\n");
+  EXPECT_EQ(compile({"dev.f"}), 1);
+  EXPECT_EQ(errors_, "Cannot open file: /dev/zero\n");
+}
+
 TEST_F(CompilerTest, MegabyteTokenIsCutIntoPieces) {
   write("long.f", std::string(1 << 20, 'x'));
   EXPECT_EQ(compile({"long.f"}), 2);

@@ -28,6 +28,7 @@ void appendIncludeDir(std::string& path, std::string_view dir);
 std::string searchFile(const std::string& name, std::string_view includePath);
 
 // True when `path` names something that can be opened and read as a file.
-bool isReadableFile(const std::string& path);
+// With `regularOnly`, devices, pipes and the like do not count.
+bool isReadableFile(const std::string& path, bool regularOnly);
 
 }  // namespace kestrel

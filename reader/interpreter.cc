@@ -16,14 +16,16 @@ namespace {
 }
 
 // Opens `name` and makes it the file being read; false when the file was
-// read before in this run (it is then skipped with a warning).
-bool beginFile(Compiler& c, const std::string& name) {
+// read before in this run (it is then skipped with a warning). The input
+// file may be any readable stream (a pipe, say); an included file must be a
+// regular file, so that an include of a device cannot read on forever.
+bool beginFile(Compiler& c, const std::string& name, bool included) {
   std::string fullName = name;
   if (!c.settings.includePath.empty()) {
     fullName = searchFile(name, c.settings.includePath);
     if (fullName.empty()) cannotOpen(name);
   }
-  if (!isReadableFile(fullName)) cannotOpen(name);
+  if (!isReadableFile(fullName, included)) cannotOpen(name);
   if (!c.includedFiles.insert(folded(fullName)).second) {
     c.warn("Repeated inclusion of " + fullName);
     return false;
@@ -68,7 +70,7 @@ void interpretWord(Compiler& c, const std::string& token) {
 // includes runs in constant host stack.
 void processFile(Compiler& c, const std::string& name) {
   std::size_t outerDepth = c.sources.depth();
-  if (!beginFile(c, name)) return;
+  if (!beginFile(c, name, false)) return;
   while (c.sources.depth() > outerDepth) {
     const std::string& token = c.tokens.next();
     if (token.empty()) {  // the end of the file being read
@@ -84,7 +86,7 @@ void processFile(Compiler& c, const std::string& name) {
 void floadWord(Compiler& c) {
   std::string name = c.tokens.next();
   c.out.text("; Processing file: ").text(name).text(".").endLine();
-  beginFile(c, name);
+  beginFile(c, name, true);
 }
 
 void leftBracketWord(Compiler& c) { c.compiling = false; }
