@@ -1,0 +1,141 @@
+#include "stripper/routine_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kestrel::strip {
+namespace {
+
+// A routine record in words: "name|label|kind|root|call _a goto _b".
+std::string describe(const RoutineTable& table, const Routine& routine) {
+  std::string text = routine.name + "|" + std::string(table.labels.text(routine.label)) + "|" +
+                     std::to_string(static_cast<int>(routine.kind)) + "|" + (routine.root ? "root" : "") + "|";
+  for (const Reference& reference : routine.references) {
+    text += reference.isCall ? "call " : "goto ";
+    text += table.labels.text(reference.target);
+    text += " ";
+  }
+  return text;
+}
+
+std::vector<std::string> readAll(const std::string& text) {
+  std::istringstream in(text);
+  Scanner scanner(in);
+  RoutineTable table = readRoutineTable(scanner);
+  EXPECT_TRUE(scanner.atEnd());
+  std::vector<std::string> described;
+  for (const Routine& routine : table.routines) described.push_back(describe(table, routine));
+  return described;
+}
+
+using Described = std::vector<std::string>;
+
+const std::string kBanner = ";***************************************************";
+const std::string kBannerStart = ";" + std::string(19, '*');
+
+TEST(RoutineReaderTest, ReadsBlocksAndIgnoresTextOutsideThem) {
+  std::string text =
+      "\tinclude \"kcomp.inc\"\n"
+      "_prelude\n"
+      "\tcall _dup\n"  // outside any block: not a reference
+      + kBanner + "\n"
+      ";!### FORTH Word: dup\n"
+      "_dup\n"
+      "\tcall _pushtop\n"
+      "\treturn\n"
+      + kBanner + "\n"
+      "\t\t\t\t\t\t; 5\n"
+      + kBanner + "\n"
+      ";!### RCALL Word: +!\n"
+      "_KZAZ_QZX_\n"
+      "\tcall __rcall_prologue\n"
+      "\t\t\t\t\t\t; dup\n"
+      "\tlcall _dup\n"
+      "\tpushaddr _KZAZ_QZX_\n"
+      "\tgoto __rcall_return\n"
+      + kBanner + "\n"
+      "; Vector Table\n"
+      "\tgoto  _tick\n"
+      + kBanner + "\n"
+      "\tend\n";
+  EXPECT_EQ(readAll(text), (Described{
+                               "dup|_dup|0||call _pushtop ",
+                               "+!|_KZAZ_QZX_|1||call __rcall_prologue call _dup call _KZAZ_QZX_ goto __rcall_return ",
+                           }));
+}
+
+TEST(RoutineReaderTest, CommentsAreSkippedButOnlyExactKeywordsCount) {
+  std::string text =
+      ";!### Interrupt:  tick\n"
+      "_tick\n"
+      "\t; call _commented\n"
+      "\tmovlw 0x1 ;call _trailing\n"
+      "\tCALL _capitals\n"
+      "\tcalls _plural\n"
+      "\tcall\n"
+      "\n"
+      "   _nextLine\n"
+      "\tgoto ; call _afterComment\n"
+      + kBanner + "\n";
+  // A keyword takes the next token as its target even when it is a comment,
+  // and the rest of that comment is then read as tokens.
+  EXPECT_EQ(readAll(text), (Described{"tick|_tick|3|root|call _nextLine goto ; call _afterComment "}));
+}
+
+TEST(RoutineReaderTest, BlockEndsAtFirstBannerTokenEvenMidLine) {
+  std::string text =
+      ";!### SLEEP Word: nap\n"
+      "_nap call _first " + kBanner + " call _sameLine\n"
+      "\tcall _outside\n"
+      ";!### CODE  Word: main\n"
+      "_main\n"
+      "\tgoto " + kBannerStart + "\n"  // the banner is taken as a target
+      "\tcall _stillInside\n"
+      ";!### FORTH Word: notAHeader\n"  // inside a block: a comment
+      "\tcall _last\n"
+      + kBanner + "\n";
+  EXPECT_EQ(readAll(text), (Described{
+                               "nap|_nap|3||call _first ",
+                               "main|_main|2|root|goto " + kBannerStart + " call _stillInside call _last ",
+                           }));
+}
+
+TEST(RoutineReaderTest, EndOfInputEndsAnOpenBlock) {
+  EXPECT_EQ(readAll(";!### FORTH Word: a\n_a\n\tcall _b\n\tcall"), (Described{"a|_a|0||call _b "}));
+  EXPECT_EQ(readAll(";!### FORTH Word: a\r\n"), (Described{"a||0||"}));
+  EXPECT_EQ(readAll(";!###"), (Described{"||3||"}));
+}
+
+TEST(RoutineReaderTest, CrLfFileReadsLikeLfFile) {
+  std::string lf = ";!### FORTH Word: main\n_main\n\tcall _x ; c\n" + kBanner + "\n";
+  std::string crlf = ";!### FORTH Word: main\r\n_main\r\n\tcall _x ; c\r\n" + kBanner + "\r\n";
+  EXPECT_EQ(readAll(crlf), readAll(lf));
+  EXPECT_EQ(readAll(crlf), (Described{"main|_main|0|root|call _x "}));
+}
+
+TEST(RoutineReaderTest, LabelsAndTargetsOfAnyLength) {
+  std::string label = "_" + std::string(300, 'L');
+  std::string target = "_" + std::string(70000, 'T');
+  std::string text = ";!### FORTH Word: w\n" + label + "\n\tgoto " + target + "\n" + kBanner + "\n";
+  EXPECT_EQ(readAll(text), (Described{"w|" + label + "|0||goto " + target + " "}));
+}
+
+TEST(LabelSetTest, InternsEachTextOnce) {
+  LabelSet labels;
+  LabelId a = labels.intern("_a");
+  LabelId b = labels.intern("_b");
+  EXPECT_NE(a, b);
+  EXPECT_EQ(labels.intern("_a"), a);
+  EXPECT_EQ(labels.find("_b"), b);
+  EXPECT_EQ(labels.find("_A"), std::nullopt);
+  EXPECT_EQ(labels.text(b), "_b");
+  for (int i = 0; i < 1000; ++i) labels.intern("_" + std::to_string(i));  // growth keeps old texts valid
+  EXPECT_EQ(labels.find("_a"), a);
+  EXPECT_EQ(labels.text(a), "_a");
+}
+
+}  // namespace
+}  // namespace kestrel::strip
