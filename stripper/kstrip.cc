@@ -1,0 +1,121 @@
+#include "stripper/kstrip.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "stripper/block_copier.h"
+#include "stripper/call_depth.h"
+#include "stripper/file_replacement.h"
+#include "stripper/removal.h"
+#include "stripper/routine_reader.h"
+#include "stripper/scanner.h"
+
+namespace kestrel::strip {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kTemporaryName = "stripped.asm";
+
+void writeBanner(std::ostream& out) {
+  constexpr int kMajor = 0, kMinor = 10, kPatch = 9;
+  out << "KESTREL recursive unreferenced code stripper v" << kMajor << '.' << kMinor << '.' << kPatch
+      << '\n';
+}
+
+// Only a regular file can be stripped: the input is moved and replaced at the
+// end, which must not happen to a directory or a device.
+bool openInput(const fs::path& name, std::ifstream& input) {
+  std::error_code error;
+  if (!fs::is_regular_file(fs::status(name, error))) return false;
+  input.open(name, std::ios::binary);
+  return input.is_open();
+}
+
+bool rewind(std::ifstream& input) {
+  input.clear();
+  input.seekg(0);
+  return static_cast<bool>(input);
+}
+
+// Creating the temporary file would destroy the input if it were that file.
+bool isTemporaryFile(const fs::path& input) {
+  std::error_code error;
+  return fs::equivalent(input, kTemporaryName, error);
+}
+
+ExitStatus cannotOpen(const std::string& inputName, std::ostream& errors) {
+  errors << "Can not open " << inputName << '\n';
+  return kCannotOpenInput;
+}
+
+ExitStatus cannotWriteTemporary(std::ostream& errors) {
+  errors << "Can not write temporary file.\n";
+  return kCannotWriteTemporary;
+}
+
+void discardTemporaryFile() {
+  std::error_code error;
+  fs::remove(kTemporaryName, error);
+}
+
+// The second pass. Closes both files; the input stays untouched, and an
+// incomplete copy is deleted rather than left to replace it.
+ExitStatus writeStrippedCopy(const std::string& inputName, std::ifstream& input, const RoutineTable& table,
+                             const std::vector<bool>& kept, std::ostream& out, std::ostream& errors) {
+  std::ofstream stripped;
+  if (!isTemporaryFile(fs::path(inputName))) stripped.open(kTemporaryName, std::ios::binary | std::ios::trunc);
+  if (!stripped.is_open()) return cannotWriteTemporary(errors);
+
+  Scanner scanner(input);
+  copyKeptBlocks(scanner, table.labels, findKeptLabels(table, kept), stripped, out);
+  input.close();
+  stripped.close();
+  if (scanner.readFailed()) {
+    discardTemporaryFile();
+    return cannotOpen(inputName, errors);
+  }
+  if (stripped.fail()) {
+    discardTemporaryFile();
+    return cannotWriteTemporary(errors);
+  }
+  return kCompleted;
+}
+
+void writeDepthReport(const RoutineTable& table, const std::vector<bool>& kept, std::ostream& out) {
+  std::vector<std::size_t> depths = computeCallDepths(table, kept);
+  for (std::size_t i = 0; i < table.routines.size(); ++i) {
+    if (kept[i]) out << " calldepth: " << depths[i] << "   Function: " << table.routines[i].name << '\n';
+  }
+}
+
+ExitStatus stripFile(const std::string& inputName, std::ostream& out, std::ostream& errors) {
+  std::ifstream input;
+  if (!openInput(fs::path(inputName), input)) return cannotOpen(inputName, errors);
+  Scanner scanner(input);
+  RoutineTable table = readRoutineTable(scanner);
+  if (scanner.readFailed() || !rewind(input)) return cannotOpen(inputName, errors);
+
+  std::vector<bool> kept = findKeptRoutines(table);
+  if (ExitStatus status = writeStrippedCopy(inputName, input, table, kept, out, errors); status != kCompleted) {
+    return status;
+  }
+  replaceInputFile(inputName, kTemporaryName, errors);
+  writeDepthReport(table, kept, out);
+  return kCompleted;
+}
+
+}  // namespace
+
+ExitStatus runStripper(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors) {
+  writeBanner(out);
+  if (arguments.size() != 1) {
+    errors << "Need one file to process.\n";
+    return kUsageError;
+  }
+  return stripFile(arguments.front(), out, errors);
+}
+
+}  // namespace kestrel::strip
