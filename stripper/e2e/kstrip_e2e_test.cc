@@ -1,0 +1,326 @@
+// Runs the kstrip program on assembly files in a fresh directory and checks
+// everything it leaves: exit status, standard output, standard error and
+// every file in the directory.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "stripper/test_directory.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace kestrel::strip {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kBannerLine = "KESTREL recursive unreferenced code stripper v0.10.9\n";
+const std::string kBlockBanner = ";***************************************************";
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+  bool operator==(const Result&) const = default;
+};
+
+void PrintTo(const Result& result, std::ostream* os) {
+  *os << "status " << result.status << "\n--- stdout:\n" << result.out << "--- stderr:\n" << result.err;
+}
+
+// Relative path and content of every file under a directory; a directory
+// shows as its path with "/" and empty content.
+using Files = std::map<std::string, std::string>;
+
+Files filesUnder(const fs::path& root) {
+  Files files;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root)) {
+    std::string name = entry.path().lexically_relative(root).generic_string();
+    if (entry.is_symlink()) {
+      files[name + "@"] = fs::read_symlink(entry.path()).string();
+    } else if (entry.is_directory()) {
+      files[name + "/"] = "";
+    } else {
+      files[name] = readFile(entry.path());
+    }
+  }
+  return files;
+}
+
+std::string testData(const std::string& name) { return readFile(fs::path(KSTRIP_TESTDATA) / name); }
+
+std::string withCrLf(const std::string& text) {
+  std::string converted;
+  for (char c : text) {
+    if (c == '\n') converted += '\r';
+    converted += c;
+  }
+  return converted;
+}
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+int exitStatus(int systemResult) {
+#ifdef _WIN32
+  return systemResult;
+#else
+  return WIFEXITED(systemResult) ? WEXITSTATUS(systemResult) : -1;  // -1: killed by a signal
+#endif
+}
+
+class KstripTest : public testing::Test {
+ protected:
+  KstripTest() { fs::create_directory(work()); }
+
+  // The directory the program runs in; its captured output lies beside it.
+  fs::path work() const { return dir_ / "work"; }
+
+  Result run(const std::vector<std::string>& arguments) {
+    std::string command = quoted(KSTRIP_PROGRAM);
+    for (const std::string& argument : arguments) command += " " + quoted(argument);
+    command += " >" + quoted((dir_ / "stdout").string()) + " 2>" + quoted((dir_ / "stderr").string());
+#ifdef _WIN32
+    command = quoted(command);  // cmd.exe drops the outer pair of quotes
+#endif
+    fs::path previous = fs::current_path();
+    fs::current_path(work());
+    int status = exitStatus(std::system(command.c_str()));
+    fs::current_path(previous);
+    return Result{status, readFile(dir_ / "stdout"), readFile(dir_ / "stderr")};
+  }
+
+  void write(const std::string& name, const std::string& content) {
+    fs::create_directories((work() / name).parent_path());
+    writeFile(work() / name, content);
+  }
+
+  Files files() const { return filesUnder(work()); }
+
+ private:
+  TestDirectory dir_;
+};
+
+// --- Stripping ---------------------------------------------------------------
+
+TEST_F(KstripTest, StripsProgramAndKeepsBackup) {
+  const std::string input = testData("program.asm");
+  write("program.asm", input);
+  EXPECT_EQ(run({"program.asm"}), (Result{0, testData("program.out"), ""}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.stripped.asm")}, {"program.~", input}}));
+}
+
+TEST_F(KstripTest, CrLfFileStripsLikeLfFile) {
+  const std::string input = withCrLf(testData("program.asm"));
+  write("program.asm", input);
+  EXPECT_EQ(run({"program.asm"}), (Result{0, testData("program.out"), ""}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.stripped.asm")}, {"program.~", input}}));
+}
+
+TEST_F(KstripTest, DuplicateLabelsCommentTargetsAndLongText) {
+  const std::string input = testData("odd.asm");
+  write("odd.asm", input);
+  EXPECT_EQ(run({"odd.asm"}), (Result{0, testData("odd.out"), ""}));
+  EXPECT_EQ(files(), (Files{{"odd.asm", testData("odd.stripped.asm")}, {"odd.~", input}}));
+}
+
+TEST_F(KstripTest, FileWithoutBlocksIsCopiedLineByLine) {
+  write("plain.asm", "\tinclude \"kcomp.inc\"\r\n\tcall _x\n\n;!##\n\tend");
+  EXPECT_EQ(run({"plain.asm"}), (Result{0, kBannerLine, ""}));
+  EXPECT_EQ(files(), (Files{{"plain.asm", "\tinclude \"kcomp.inc\"\n\tcall _x\n\n;!##\n\tend\n"},
+                            {"plain.~", "\tinclude \"kcomp.inc\"\r\n\tcall _x\n\n;!##\n\tend"}}));
+}
+
+TEST_F(KstripTest, EmptyFile) {
+  write("empty.asm", "");
+  EXPECT_EQ(run({"empty.asm"}), (Result{0, kBannerLine, ""}));
+  EXPECT_EQ(files(), (Files{{"empty.asm", ""}, {"empty.~", ""}}));
+}
+
+TEST_F(KstripTest, HugeLinesAreCopiedUnchanged) {
+  std::string huge(3 * 1024 * 1024, 'h');
+  std::string input = "x" + huge + "\n" + ";!### FORTH Word: main\n_main " + huge + "\n" + kBlockBanner + huge;
+  write("big.asm", input);
+  EXPECT_EQ(run({"big.asm"}), (Result{0, kBannerLine + " calldepth: 0   Function: main\n", ""}));
+  std::string expected = "x" + huge + "\n" + ";!### FORTH Word: main\n_main\n " + huge + "\n" + kBlockBanner + huge + "\n";
+  EXPECT_EQ(files(), (Files{{"big.asm", expected}, {"big.~", input}}));
+}
+
+TEST_F(KstripTest, LongCallChainsAreRemovedOrMeasuredWhole) {
+  // main calls k0, k0 calls k1 and so on; nothing starts the chain of the
+  // d routines, which is written with its end first.
+  const int length = 50000;
+  std::string input = ";!### FORTH Word: main\n_main\n\tcall _k0\n" + kBlockBanner + "\n";
+  for (int i = length - 1; i >= 0; --i) {
+    input += ";!### FORTH Word: d" + std::to_string(i) + "\n_d" + std::to_string(i) + "\n\tcall _d" +
+             std::to_string(i + 1) + "\n" + kBlockBanner + "\n";
+  }
+  std::string stripped = ";!### FORTH Word: main\n_main\n\n\tcall _k0\n" + kBlockBanner + "\n";
+  std::string out = kBannerLine;
+  for (int i = length - 1; i >= 0; --i) {
+    stripped += "\n";
+    out += "Stripping d" + std::to_string(i) + "\n";
+  }
+  out += " calldepth: " + std::to_string(length) + "   Function: main\n";
+  for (int i = 0; i < length; ++i) {
+    std::string name = "k" + std::to_string(i);
+    std::string block = ";!### FORTH Word: " + name + "\n_" + name + "\n";
+    std::string body = "\tcall _k" + std::to_string(i + 1) + "\n" + kBlockBanner + "\n";
+    input += block + body;
+    stripped += block + "\n" + body;
+    out += " calldepth: " + std::to_string(length - 1 - i) + "   Function: " + name + "\n";
+  }
+  write("chain.asm", input);
+  EXPECT_EQ(run({"chain.asm"}), (Result{0, out, ""}));
+  EXPECT_EQ(files(), (Files{{"chain.asm", stripped}, {"chain.~", input}}));
+}
+
+// Random mixtures of block syntax, binary bytes and line ends: whatever
+// kstrip makes of them, it completes and keeps the input as the backup.
+TEST_F(KstripTest, ArbitraryBytesNeverStopIt) {
+  const std::vector<std::string> pieces = {";!### FORTH Word: main\n", ";!### Interrupt:  x\r\n", ";!###", "_a ", "_b\n",
+                                           "call ", "goto\t", "lcall\n", "pushaddr ", ";", kBlockBanner, "\r",
+                                           "\r\n", "\n", " ", std::string("\0", 1), "\xff\x80", ";*******************"};
+  std::mt19937 random(4242);
+  std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+  std::uniform_int_distribution<int> byte(0, 255);
+  for (int round = 0; round < 12; ++round) {
+    std::string input;
+    for (int i = 0; i < 400; ++i) {
+      input += (i % 7 == 0) ? std::string(1, static_cast<char>(byte(random))) : pieces[pick(random)];
+    }
+    write("noise.asm", input);
+    Result result = run({"noise.asm"});
+    ASSERT_EQ(result.status, 0) << "round " << round;
+    ASSERT_EQ(result.err, "");
+    ASSERT_EQ(result.out.substr(0, kBannerLine.size()), kBannerLine);
+    Files after = files();
+    ASSERT_EQ(after.size(), 2u);
+    ASSERT_EQ(after["noise.~"], input);
+    fs::remove(work() / "noise.~");
+  }
+}
+
+// --- Backup names ------------------------------------------------------------
+
+struct BackupCase {
+  std::string input;
+  std::string backup;
+};
+
+class BackupNameTest : public KstripTest, public testing::WithParamInterface<BackupCase> {};
+
+TEST_P(BackupNameTest, OldBackupIsReplaced) {
+  const std::string input = ";!### FORTH Word: main\n_main\n" + kBlockBanner + "\n";
+  write(GetParam().input, input);
+  write(GetParam().backup, "old backup");
+  EXPECT_EQ(run({GetParam().input}), (Result{0, kBannerLine + " calldepth: 0   Function: main\n", ""}));
+  Files expected = {{GetParam().input, ";!### FORTH Word: main\n_main\n\n" + kBlockBanner + "\n"},
+                    {GetParam().backup, input}};
+  if (std::size_t slash = GetParam().input.find('/'); slash != std::string::npos) {
+    expected[GetParam().input.substr(0, slash) + "/"] = "";
+  }
+  EXPECT_EQ(files(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, BackupNameTest,
+                         testing::Values(BackupCase{"prog.asm", "prog.~"}, BackupCase{"prog.v2.asm", "prog.~"},
+                                         BackupCase{"prog", "prog.~"}, BackupCase{"dir.v2/prog.asm", "dir.v2/prog.~"},
+                                         BackupCase{"dir.v2/prog", "dir.v2/prog.~"}),
+                         [](const testing::TestParamInfo<BackupCase>& info) {
+                           std::string name = info.param.input;
+                           for (char& c : name) {
+                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                           }
+                           return name;
+                         });
+
+TEST_F(KstripTest, BackupNameTakenByDirectoryLeavesEverythingInPlace) {
+  const std::string input = testData("program.asm");
+  write("program.asm", input);
+  write("program.~/keep", "x");
+  const std::string exists = std::make_error_code(std::errc::file_exists).message();
+  EXPECT_EQ(run({"program.asm"}),
+            (Result{0, testData("program.out"),
+                    "Cannot rename input file: " + exists + "\nCannot rename temp file.: " + exists + "\n"}));
+  EXPECT_EQ(files(), (Files{{"program.asm", input},
+                            {"program.~/", ""},
+                            {"program.~/keep", "x"},
+                            {"stripped.asm", testData("program.stripped.asm")}}));
+}
+
+// --- Failures ----------------------------------------------------------------
+
+TEST_F(KstripTest, NeedsExactlyOneArgument) {
+  write("a.asm", "a");
+  const Result usage{1, kBannerLine, "Need one file to process.\n"};
+  EXPECT_EQ(run({}), usage);
+  EXPECT_EQ(run({"a.asm", "a.asm"}), usage);
+  EXPECT_EQ(files(), (Files{{"a.asm", "a"}}));
+}
+
+TEST_F(KstripTest, InputThatCannotBeOpened) {
+  fs::create_directory(work() / "dir.asm");
+  EXPECT_EQ(run({"missing.asm"}), (Result{2, kBannerLine, "Can not open missing.asm\n"}));
+  EXPECT_EQ(run({"dir.asm"}), (Result{2, kBannerLine, "Can not open dir.asm\n"}));
+  EXPECT_EQ(run({""}), (Result{2, kBannerLine, "Can not open \n"}));
+  EXPECT_EQ(files(), (Files{{"dir.asm/", ""}}));
+}
+
+TEST_F(KstripTest, InputThatCannotBeRead) {
+  // Reading this file from its start fails on Linux.
+  if (!fs::exists("/proc/self/mem")) GTEST_SKIP() << "no /proc/self/mem";
+  write("stripped.asm", "from an earlier run");
+  EXPECT_EQ(run({"/proc/self/mem"}), (Result{2, kBannerLine, "Can not open /proc/self/mem\n"}));
+  EXPECT_EQ(files(), (Files{{"stripped.asm", "from an earlier run"}}));
+}
+
+TEST_F(KstripTest, InputThatIsNoRegularFile) {
+  // Stripping a device would move it away; the link stands for it here.
+  if (!fs::exists("/dev/null")) GTEST_SKIP() << "no /dev/null";
+  fs::create_symlink("/dev/null", work() / "null.asm");
+  EXPECT_EQ(run({"null.asm"}), (Result{2, kBannerLine, "Can not open null.asm\n"}));
+  EXPECT_EQ(files(), (Files{{"null.asm@", "/dev/null"}}));
+}
+
+TEST_F(KstripTest, RefusesToStripTheTemporaryFileItself) {
+  const std::string input = testData("program.asm");
+  write("stripped.asm", input);
+  fs::create_directory(work() / "sub");
+  fs::create_hard_link(work() / "stripped.asm", work() / "link.asm");
+  const Result refused{3, kBannerLine, "Can not write temporary file.\n"};
+  for (const std::string& name : {std::string("stripped.asm"), std::string("./stripped.asm"),
+                                  std::string("sub/../stripped.asm"), (work() / "stripped.asm").string(),
+                                  std::string("link.asm")}) {
+    EXPECT_EQ(run({name}), refused) << name;
+  }
+  EXPECT_EQ(files(), (Files{{"stripped.asm", input}, {"link.asm", input}, {"sub/", ""}}));
+}
+
+TEST_F(KstripTest, TemporaryFileThatCannotBeCreated) {
+  write("program.asm", testData("program.asm"));
+  fs::create_directory(work() / "stripped.asm");
+  EXPECT_EQ(run({"program.asm"}), (Result{3, kBannerLine, "Can not write temporary file.\n"}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.asm")}, {"stripped.asm/", ""}}));
+}
+
+TEST_F(KstripTest, IncompleteTemporaryFileNeverReplacesInput) {
+  // Every write to this device fails as on a full disk.
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  write("program.asm", testData("program.asm"));
+  fs::create_symlink("/dev/full", work() / "stripped.asm");
+  Result result = run({"program.asm"});
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, "Can not write temporary file.\n");
+  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.asm")}}));
+}
+
+}  // namespace
+}  // namespace kestrel::strip
