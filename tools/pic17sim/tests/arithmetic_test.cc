@@ -9,27 +9,8 @@ namespace {
 
 constexpr std::uint8_t C = kFlagC, DC = kFlagDC, Z = kFlagZ, OV = kFlagOV;
 
-struct Case {
-  const char* line;  // operating on f = 0x25
-  std::uint8_t flagsIn, w, f;
-  std::uint8_t wOut, fOut, flagsOut;
-};
-
-void check(const Case& c) {
-  SCOPED_TRACE(c.line);
-  Sim sim({c.line});
-  sim.cpu.setW(c.w);
-  sim.cpu.poke(0x25, c.f);
-  sim.cpu.setFlags(0x0F, c.flagsIn);
-  sim.steps(1);
-  EXPECT_EQ(sim.cpu.w(), c.wOut);
-  EXPECT_EQ(sim.cpu.peek(0x25), c.fOut);
-  EXPECT_EQ(sim.flags(), c.flagsOut);
-  EXPECT_EQ(sim.cpu.cycles(), 1u);
-}
-
 TEST(Arithmetic, Addition) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"addwf 0x25, 1", 0, 0x12, 0x34, 0x12, 0x46, 0},
       {"addwf 0x25, 1", C | DC | Z | OV, 0x12, 0x34, 0x12, 0x46, 0},
       {"addwf 0x25, 1", 0, 0x01, 0xFF, 0x01, 0x00, C | DC | Z},
@@ -43,11 +24,11 @@ TEST(Arithmetic, Addition) {
       {"addlw 0xff", 0, 0x01, 0x99, 0x00, 0x99, C | DC | Z},
       {"addlw 0x40", 0, 0x40, 0x99, 0x80, 0x99, OV},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Arithmetic, SubtractionSetsCarryWhenNoBorrow) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"subwf 0x25, 1", 0, 0x03, 0x05, 0x03, 0x02, C | DC},
       {"subwf 0x25, 1", C | DC, 0x05, 0x03, 0x05, 0xFE, 0},
       {"subwf 0x25, 1", 0, 0x05, 0x05, 0x05, 0x00, C | DC | Z},
@@ -60,11 +41,11 @@ TEST(Arithmetic, SubtractionSetsCarryWhenNoBorrow) {
       {"sublw 0x00", C, 0x01, 0x99, 0xFF, 0x99, 0},
       {"sublw 0x80", 0, 0x01, 0x99, 0x7F, 0x99, C | OV},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Arithmetic, IncrementAndDecrementSetAllFlagsIgnoringCarryIn) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"incf 0x25, 1", C, 0x00, 0x00, 0x00, 0x01, 0},
       {"incf 0x25, 1", 0, 0x00, 0xFF, 0x00, 0x00, C | DC | Z},
       {"incf 0x25, 1", 0, 0x00, 0x7F, 0x00, 0x80, DC | OV},
@@ -74,21 +55,21 @@ TEST(Arithmetic, IncrementAndDecrementSetAllFlagsIgnoringCarryIn) {
       {"decf 0x25, 1", 0, 0x00, 0x80, 0x00, 0x7F, C | OV},
       {"decf 0x25, 0", 0, 0x00, 0x10, 0x0F, 0x10, C},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Arithmetic, NegwWritesFAndWithSZeroAlsoW) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"negw 0x25, 1", 0, 0x01, 0x99, 0x01, 0xFF, 0},
       {"negw 0x25, 0", 0, 0x01, 0x99, 0xFF, 0xFF, 0},
       {"negw 0x25, 1", 0, 0x00, 0x99, 0x00, 0x00, C | DC | Z},
       {"negw 0x25, 0", 0, 0x80, 0x99, 0x80, 0x80, DC | OV},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Arithmetic, DawAdjustsPackedBcdSums) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"daw 0x25, 0", 0, 0x9A, 0x00, 0x00, 0x00, C},            // 45 + 55
       {"daw 0x25, 0", 0, 0x0F, 0x00, 0x15, 0x15, 0},            // 09 + 06
       {"daw 0x25, 0", DC, 0x10, 0x00, 0x16, 0x16, DC},          // 09 + 07
@@ -96,7 +77,7 @@ TEST(Arithmetic, DawAdjustsPackedBcdSums) {
       {"daw 0x25, 0", 0, 0xA0, 0x00, 0x00, 0x00, C},            // 50 + 50
       {"daw 0x25, 1", Z, 0x42, 0x00, 0x42, 0x42, Z},            // nothing to adjust
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Arithmetic, FlagsOverwriteAResultStoredInAlusta) {

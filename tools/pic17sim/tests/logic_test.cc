@@ -8,26 +8,8 @@ namespace {
 
 constexpr std::uint8_t C = kFlagC, DC = kFlagDC, Z = kFlagZ, OV = kFlagOV;
 
-struct Case {
-  const char* line;  // operating on f = 0x25
-  std::uint8_t flagsIn, w, f;
-  std::uint8_t wOut, fOut, flagsOut;
-};
-
-void check(const Case& c) {
-  SCOPED_TRACE(c.line);
-  Sim sim({c.line});
-  sim.cpu.setW(c.w);
-  sim.cpu.poke(0x25, c.f);
-  sim.cpu.setFlags(0x0F, c.flagsIn);
-  sim.steps(1);
-  EXPECT_EQ(sim.cpu.w(), c.wOut);
-  EXPECT_EQ(sim.cpu.peek(0x25), c.fOut);
-  EXPECT_EQ(sim.flags(), c.flagsOut);
-}
-
 TEST(Logic, OnlyZChanges) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"andwf 0x25, 1", C | DC | OV, 0xF0, 0x0F, 0xF0, 0x00, C | DC | OV | Z},
       {"andwf 0x25, 0", Z, 0xF0, 0x3C, 0x30, 0x3C, 0},
       {"iorwf 0x25, 1", 0, 0xF0, 0x0F, 0xF0, 0xFF, 0},
@@ -40,11 +22,11 @@ TEST(Logic, OnlyZChanges) {
       {"iorlw 0x01", Z, 0x80, 0x99, 0x81, 0x99, 0},
       {"xorlw 0xff", 0, 0xFF, 0x99, 0x00, 0x99, Z},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Logic, RotatesThroughCarryAndWithout) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"rlcf 0x25, 1", C, 0x00, 0x80, 0x00, 0x01, C},
       {"rlcf 0x25, 1", 0, 0x00, 0x81, 0x00, 0x02, C},
       {"rlcf 0x25, 0", C | Z, 0x00, 0x40, 0x81, 0x40, Z},
@@ -58,11 +40,11 @@ TEST(Logic, RotatesThroughCarryAndWithout) {
       {"swapf 0x25, 1", Z, 0x00, 0x12, 0x00, 0x21, Z},
       {"swapf 0x25, 0", 0, 0x00, 0xA5, 0x5A, 0xA5, 0},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Logic, ClearSetAndMoveNeverTouchFlags) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"clrf 0x25, 1", C | DC | OV, 0x77, 0x55, 0x77, 0x00, C | DC | OV},
       {"clrf 0x25, 0", 0, 0x77, 0x55, 0x00, 0x00, 0},
       {"setf 0x25, 1", Z, 0x77, 0x55, 0x77, 0xFF, Z},
@@ -71,18 +53,18 @@ TEST(Logic, ClearSetAndMoveNeverTouchFlags) {
       {"movlw 0x00", 0, 0x77, 0x55, 0x00, 0x55, 0},
       {"nop", C | DC | Z | OV, 0x77, 0x55, 0x77, 0x55, C | DC | Z | OV},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Logic, BitOperations) {
-  const Case cases[] = {
+  const AluCase cases[] = {
       {"bsf 0x25, 7", 0, 0x00, 0x00, 0x00, 0x80, 0},
       {"bsf 0x25, 0", 0, 0x00, 0x01, 0x00, 0x01, 0},
       {"bcf 0x25, 3", Z, 0x00, 0xFF, 0x00, 0xF7, Z},
       {"btg 0x25, 1", 0, 0x00, 0x02, 0x00, 0x00, 0},
       {"btg 0x25, 6", 0, 0x00, 0x00, 0x00, 0x40, 0},
   };
-  for (const Case& c : cases) check(c);
+  for (const AluCase& c : cases) checkAlu(c);
 }
 
 TEST(Logic, WregIsRegisterTen) {

@@ -1,28 +1,10 @@
-// The report line, memory lines and the Forth data-stack dump.
+// The Forth data-stack dump.
 #include <gtest/gtest.h>
 
 #include "pic17sim/report.h"
 
 namespace pic17sim {
 namespace {
-
-TEST(Report, StopLine) {
-  Cpu cpu;
-  cpu.setPc(0x0046);
-  cpu.setCycles(1234567);
-  EXPECT_EQ(reportLine(StopReason::Sleep, cpu), "stop=sleep pc=0x0046 cycles=1234567 hwstack=0");
-  cpu.push(0x10);
-  EXPECT_EQ(reportLine(StopReason::ReservedOpcode, cpu),
-            "stop=reserved-opcode pc=0x0046 cycles=1234567 hwstack=1");
-}
-
-TEST(Report, MemoryLineShowsBytesFromTheAddressUp) {
-  Cpu cpu;
-  cpu.poke(0x120, 0x41);
-  cpu.poke(0x121, 0x42);
-  EXPECT_EQ(memoryLine(cpu, "buf", 0x120, 3), "buf = 0x41 0x42 0x00");
-  EXPECT_EQ(memoryLine(cpu, "PCL", kPcl, 1), "PCL = 0x00");
-}
 
 // A stack of 10, -2 and 0x1234 (top) with DSTACKORG = 0x40: FSR1 = 0x3A,
 // the cell under the top at 0x3B/0x3C, the bottom one at 0x3D/0x3E.

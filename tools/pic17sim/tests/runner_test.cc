@@ -26,16 +26,6 @@ TEST(Runner, CycleLimitEndsABusyLoop) {
   EXPECT_EQ(sim.cpu.cycles(), 12u);
 }
 
-TEST(Runner, FaultsStopTheRun) {
-  Sim overflow({"call 0x0000"});
-  EXPECT_EQ(run(overflow.cpu, {}), StopReason::StackOverflow);
-  Sim underflow({"return"});
-  EXPECT_EQ(run(underflow.cpu, {}), StopReason::StackUnderflow);
-  Sim reserved({"nop", "dw 0x0001"});
-  EXPECT_EQ(run(reserved.cpu, {}), StopReason::ReservedOpcode);
-  EXPECT_EQ(reserved.cpu.pc(), 1);
-}
-
 TEST(Runner, PeriodicInterruptRunsTheHandlerWhileMainLoops) {
   Sim sim({"bcf 0x06, 4", "bsf 0x07, 0", "goto 0x0002"});
   sim.place(kVectorInt, {"incf 0x30, 1", "retfie"});

@@ -76,4 +76,18 @@ void Sim::steps(int n) {
   for (int i = 0; i < n; ++i) ASSERT_EQ(cpu.step(), Event::None) << "step " << i;
 }
 
+void checkAlu(const AluCase& c) {
+  SCOPED_TRACE(c.line);
+  Sim sim({c.line});
+  sim.cpu.setW(c.w);
+  sim.cpu.poke(0x25, c.f);
+  sim.cpu.setFlags(0x0F, c.flagsIn);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.w(), c.wOut);
+  EXPECT_EQ(sim.cpu.peek(0x25), c.fOut);
+  EXPECT_EQ(sim.flags(), c.flagsOut);
+  EXPECT_EQ(sim.cpu.pc(), c.skips ? 2 : 1);
+  EXPECT_EQ(sim.cpu.cycles(), c.skips ? 2u : 1u);
+}
+
 }  // namespace pic17sim::test

@@ -27,4 +27,14 @@ struct Sim {
   std::uint8_t flags() const { return cpu.alusta() & 0x0F; }
 };
 
+// One instruction run on f = 0x25 from the given W, f and ALUSTA flags; the
+// results, the flags and the cycles (2 when it skips) are checked.
+struct AluCase {
+  const char* line;
+  std::uint8_t flagsIn, w, f;
+  std::uint8_t wOut, fOut, flagsOut;
+  bool skips = false;
+};
+void checkAlu(const AluCase& c);
+
 }  // namespace pic17sim::test

@@ -35,7 +35,8 @@ bool haveGpasm();
 // returns the path of the .hex, or "" after a test failure.
 std::string assembleWithGpasm(const TempDir& dir, const std::string& name, const std::string& body);
 
-// An INHX32 image of `words` placed from word address `origin`.
+// An INHX32 image of `words` placed from word address `origin` (a multiple
+// of 8, so that no record crosses a 64K-byte segment).
 std::string hexImage(std::uint16_t origin, const std::vector<std::uint16_t>& words);
 
 }  // namespace pic17sim::test
