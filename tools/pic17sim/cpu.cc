@@ -121,7 +121,7 @@ void Cpu::writeSpecial(Location at, std::uint8_t value) {
       return;
     case kTxsta1: ram_[at] = value | kTrmt; return;
     case kPir1: ram_[at] = value | kTxif; break;
-    case kIntsta: ram_[at] = value & ~kPeif; break;  // PEIF is read-only
+    case kIntsta: ram_[at] = static_cast<std::uint8_t>(value & ~kPeif); break;  // PEIF is read-only
     default: ram_[at] = value; break;
   }
   updatePeif();
@@ -146,10 +146,10 @@ void Cpu::skip() {
 }
 
 void Cpu::push(std::uint16_t address) {
-  if (sp_ < kStackLevels) stack_[sp_++] = address;
+  if (sp_ < kStackLevels) stack_[static_cast<std::size_t>(sp_++)] = address;
 }
 
-std::uint16_t Cpu::pop() { return sp_ > 0 ? stack_[--sp_] : 0; }
+std::uint16_t Cpu::pop() { return sp_ > 0 ? stack_[static_cast<std::size_t>(--sp_)] : 0; }
 
 std::uint16_t Cpu::tblptr() const {
   return static_cast<std::uint16_t>(ram_[kTblptrh] << 8 | ram_[kTblptrl]);
@@ -181,9 +181,9 @@ Event Cpu::enterInterrupt(std::uint16_t vector) {
   ram_[kCpusta] |= kGlintd;
   // The core clears the flag of the three core sources; peripheral flags
   // stay set until the program clears them.
-  if (vector == kVectorInt) ram_[kIntsta] &= ~kIntf;
-  if (vector == kVectorTmr0) ram_[kIntsta] &= ~kT0if;
-  if (vector == kVectorT0cki) ram_[kIntsta] &= ~kT0ckif;
+  if (vector == kVectorInt) ram_[kIntsta] &= static_cast<std::uint8_t>(~kIntf);
+  if (vector == kVectorTmr0) ram_[kIntsta] &= static_cast<std::uint8_t>(~kT0if);
+  if (vector == kVectorT0cki) ram_[kIntsta] &= static_cast<std::uint8_t>(~kT0ckif);
   pc_ = vector;
   cycles_ += 2;  // like a CALL: push and refill the pipeline
   return Event::None;

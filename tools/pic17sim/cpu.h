@@ -56,7 +56,7 @@ class Cpu {
   void setCycles(std::uint64_t cycles) { cycles_ = cycles; }
   bool sleeping() const { return sleeping_; }
   int stackDepth() const { return sp_; }
-  std::uint16_t stackEntry(int level) const { return stack_[level]; }
+  std::uint16_t stackEntry(int level) const { return stack_[static_cast<std::size_t>(level)]; }
   std::uint16_t tablat() const { return tablat_; }
   void setTablat(std::uint16_t value) { tablat_ = value; }
 

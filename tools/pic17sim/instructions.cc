@@ -53,7 +53,7 @@ void clrwdt(Cpu& c, Word) {
 
 void retfie(Cpu& c, Word) {
   c.setPc(c.pop());
-  c.poke(kCpusta, c.peek(kCpusta) & ~kGlintd);
+  c.poke(kCpusta, static_cast<std::uint8_t>(c.peek(kCpusta) & ~kGlintd));
 }
 
 void movwf(Cpu& c, Word w) { c.write(c.locate(fieldF(w)), c.w()); }
@@ -324,8 +324,14 @@ void lcall(Cpu& c, Word w) {
   c.setPc(static_cast<std::uint16_t>(c.peek(kPclath) << 8 | literal(w)));
 }
 
-void movlb(Cpu& c, Word w) { c.poke(kBsr, (c.peek(kBsr) & 0xF0) | (w & 0x0F)); }
-void movlr(Cpu& c, Word w) { c.poke(kBsr, (c.peek(kBsr) & 0x0F) | (w & 0xF0)); }
+void movlb(Cpu& c, Word w) {
+  c.poke(kBsr, static_cast<std::uint8_t>((c.peek(kBsr) & 0xF0) | (w & 0x0F)));
+}
+
+void movlr(Cpu& c, Word w) {
+  c.poke(kBsr, static_cast<std::uint8_t>((c.peek(kBsr) & 0x0F) | (w & 0xF0)));
+}
+
 void mullw(Cpu& c, Word w) { setProduct(c, c.w() * literal(w)); }
 
 // GOTO and CALL stay in the 8K page of the next instruction and leave the
