@@ -24,9 +24,14 @@ cvariable c1
 	1 checks +!
 	<> if 1 failures +! ." FAIL " checks @ . cr then ;
 
+: big ( -- n )  4660 ;
+\ a literal fetched from the literal table (table reads)
+
 16 :interrupt on-timer ( -- )
-	\ Timer0 overflow (vector 0x10): work on both stacks
+	\ Timer0 overflow (vector 0x10): work on both stacks, read the
+	\ program memory
 	1 hits +!
+	big drop
 	3 0 do i >r r> drop loop
 	1 2 swap 2drop
 	4660 dup 2 + swap - drop
@@ -184,6 +189,7 @@ endcode
 	0 200 0 do 1 2 2>r 2r> + + loop 600 check
 	0 200 0 do 1 2 3 rot + + + loop 1200 check
 	0 200 0 do 5 7 over swap - + + loop 600 check
+	0 200 0 do 4661 + -4660 + loop 200 check
 	depth 0 check ;
 
 : square ( n -- n*n )  dup * ;
@@ -211,7 +217,7 @@ endcode
 : main ( -- )
 	timer-on
 	t-stack t-arith t-compare t-memory t-return t-stress t-exec
-	di
 	t-output
+	di
 	failures @ 0= if ." ALL OK " else ." FAILED " then
 	checks @ . cr ;
