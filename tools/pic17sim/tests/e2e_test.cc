@@ -13,6 +13,15 @@ struct Outcome {
   std::string out, err;
 };
 
+// Runs pic17sim with `arguments`, its output going to files in `dir`.
+Outcome runSim(const TempDir& dir, const std::string& arguments) {
+  std::string out = dir.file("out.txt");
+  std::string err = dir.file("err.txt");
+  int status = runCommand(shellQuoted(PIC17SIM_EXE) + " " + arguments + " > " + shellQuoted(out) + " 2> " +
+                          shellQuoted(err));
+  return {status, readText(out), readText(err)};
+}
+
 class EndToEnd : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -22,14 +31,7 @@ class EndToEnd : public ::testing::Test {
   // Assembles `body` as prog.asm and runs pic17sim on prog.hex.
   Outcome assembleAndRun(const std::string& body, const std::string& options) {
     if (assembleWithGpasm(dir_, "prog", body).empty()) return {-1, "", ""};
-    return run(options + " " + shellQuoted(dir_.file("prog.hex")));
-  }
-
-  Outcome run(const std::string& arguments) {
-    std::string out = dir_.file("out.txt");
-    std::string err = dir_.file("err.txt");
-    int status = runCommand(shellQuoted(PIC17SIM_EXE) + " " + arguments + " > " + shellQuoted(out) + " 2> " + shellQuoted(err));
-    return {status, readText(out), readText(err)};
+    return runSim(dir_, options + " " + shellQuoted(dir_.file("prog.hex")));
   }
 
   TempDir dir_;
@@ -132,12 +134,13 @@ TEST_F(EndToEnd, ExitStatusNamesTheStop) {
   }
 }
 
-TEST_F(EndToEnd, BadInputIsReportedNotCrashedOn) {
-  dir_.write("junk.hex", std::string("\x00\xff:garbage\n", 11));
-  Outcome r = run(shellQuoted(dir_.file("junk.hex")));
+TEST(EndToEndInput, BadInputIsReportedNotCrashedOn) {
+  TempDir dir;
+  dir.write("junk.hex", std::string("\x00\xff:garbage\n", 11));
+  Outcome r = runSim(dir, shellQuoted(dir.file("junk.hex")));
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "pic17sim: " + dir_.file("junk.hex") + ":1: a record must start with ':'\n");
-  r = run("--max-cycles");
+  EXPECT_EQ(r.err, "pic17sim: " + dir.file("junk.hex") + ":1: a record must start with ':'\n");
+  r = runSim(dir, "--max-cycles");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "pic17sim: --max-cycles needs a value\n");
 }
