@@ -27,9 +27,9 @@ std::uint8_t enableBit(Source source) { return source == Source::IntPin ? kInte 
 class Runner {
  public:
   Runner(Cpu& cpu, const RunOptions& options)
-      : cpu_(cpu), options_(options), stopAt_(Cpu::kProgramWords, false) {
+      : cpu_(cpu), options_(options), stopAt_(Cpu::kProgramWords, false),
+        pending_(options.interrupts) {
     for (std::uint16_t address : options.stopAddresses) stopAt_[address] = true;
-    for (const ScheduledInterrupt& s : options.interrupts) pending_.push_back(s);
   }
 
   StopReason run() {
@@ -85,7 +85,7 @@ class Runner {
 
   void trace() {
     char line[96];
-    if (cpu_.sleeping()) return;
+    if (cpu_.sleeping() && cpu_.requestedVector() == 0) return;  // stays asleep
     if (cpu_.interruptsEnabled() && cpu_.requestedVector() != 0) {
       std::snprintf(line, sizeof line, "%10llu  %04x  interrupt -> %04x\n",
                     static_cast<unsigned long long>(cpu_.cycles()), cpu_.pc(), cpu_.requestedVector());
