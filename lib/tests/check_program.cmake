@@ -4,6 +4,7 @@
 #         [-DKSTRIP=...] [-DKCOMP_OPTIONS="-os -s 64"] [-DGPASM_OPTIONS="-D X"]
 #         [-DCORE_WORDS=core.f] [-DSIM=pic17sim] [-DSIM_OPTIONS="..."]
 #         [-DSIM_EXPECT="regex;regex"] [-DSIM_REJECT=regex]
+#         [-DSIM_STATUS=n] [-DSIM_EXPECT_REPORT="regex;regex"]
 #         -P check_program.cmake
 #
 # 1. WORK_DIR is emptied; kcomp compiles SOURCE there into prog.asm and must
@@ -16,8 +17,11 @@
 #    constant definitions) must have its routine label in the listing: the
 #    program uses every word, and stripping kept them all.
 # 5. With SIM, the program runs in the simulator until it reaches the idle
-#    loop after main; the run must end there (status 0), its console output
-#    must match every SIM_EXPECT regex and must not match SIM_REJECT.
+#    loop after main (or another stop the options set): its exit status
+#    must be SIM_STATUS (default 0: stopped at the idle loop), its console
+#    output must match every SIM_EXPECT regex and must not match
+#    SIM_REJECT, and its report (standard error) must match every
+#    SIM_EXPECT_REPORT regex.
 
 cmake_minimum_required(VERSION 3.20)
 
@@ -178,8 +182,11 @@ if(DEFINED SIM AND NOT "${SIM}" STREQUAL "")
     COMMAND "${SIM}" --stop-at __k_idle ${sim_options} prog.hex
     WORKING_DIRECTORY "${WORK_DIR}"
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT status EQUAL 0)
-    fail("the simulated program did not return from main (status ${status})" "${out}${err}")
+  if(NOT DEFINED SIM_STATUS OR "${SIM_STATUS}" STREQUAL "")
+    set(SIM_STATUS 0)
+  endif()
+  if(NOT status EQUAL SIM_STATUS)
+    fail("the simulator ended with status ${status}, not ${SIM_STATUS}" "${out}${err}")
   endif()
   foreach(expected IN LISTS SIM_EXPECT)
     if(NOT out MATCHES "${expected}")
@@ -189,4 +196,9 @@ if(DEFINED SIM AND NOT "${SIM}" STREQUAL "")
   if(DEFINED SIM_REJECT AND NOT "${SIM_REJECT}" STREQUAL "" AND out MATCHES "${SIM_REJECT}")
     fail("the simulated program's output matches: ${SIM_REJECT}" "${out}${err}")
   endif()
+  foreach(expected IN LISTS SIM_EXPECT_REPORT)
+    if(NOT err MATCHES "${expected}")
+      fail("the simulator's report does not match: ${expected}" "${out}${err}")
+    endif()
+  endforeach()
 endif()
