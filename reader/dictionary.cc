@@ -4,17 +4,50 @@
 
 namespace kestrel {
 
+std::uint32_t foldedHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char c : name) {
+    hash ^= foldCase(static_cast<unsigned char>(c));
+    hash *= 16777619u;
+  }
+  return hash;
+}
+
+Dictionary::Dictionary() : slots_(128) {}
+
+std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const {
+  std::size_t mask = slots_.size() - 1;
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const Slot& slot = slots_[i];
+    if (slot.word == nullptr) return i;
+    if (slot.hash == hash && equalsNoCase(slot.word->name(), name)) return i;
+  }
+}
+
 Word* Dictionary::find(std::string_view name) const {
-  foldInto(name, key_);
-  auto it = words_.find(key_);
-  return it == words_.end() ? nullptr : it->second.get();
+  return slots_[slotFor(name, foldedHash(name))].word;
+}
+
+void Dictionary::grow() {
+  std::vector<Slot> old(slots_.size() * 2);
+  old.swap(slots_);
+  std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.word == nullptr) continue;
+    std::size_t i = slot.hash & mask;
+    while (slots_[i].word != nullptr) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
 }
 
 Word* Dictionary::insert(std::unique_ptr<Word> word) {
-  auto [it, inserted] = words_.try_emplace(folded(word->name()));
-  if (!inserted) return nullptr;
-  it->second = std::move(word);
-  mostRecent_ = it->second.get();
+  std::uint32_t hash = foldedHash(word->name());
+  std::size_t i = slotFor(word->name(), hash);
+  if (slots_[i].word != nullptr) return nullptr;
+  slots_[i] = {hash, word.get()};
+  words_.push_back(std::move(word));
+  mostRecent_ = words_.back().get();
+  if (words_.size() * 2 > slots_.size()) grow();
   return mostRecent_;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "reader/word.h"
 
@@ -19,6 +20,8 @@ class ValueWord;
 
 class Dictionary {
  public:
+  Dictionary();
+
   // The word whose name equals `name` (ignoring case), or nullptr.
   Word* find(std::string_view name) const;
   // Enters `word` and makes it the most recent definition; returns nullptr,
@@ -34,10 +37,22 @@ class Dictionary {
   void addValueWord(ValueWord* word, std::int32_t value);
 
  private:
-  std::unordered_map<std::string, std::unique_ptr<Word>> words_;  // by folded name
+  // An open-addressing table: lookups touch one slot and one word.
+  struct Slot {
+    std::uint32_t hash = 0;
+    Word* word = nullptr;
+  };
+  // The slot that holds `name`, or the empty slot where it would go.
+  std::size_t slotFor(std::string_view name, std::uint32_t hash) const;
+  void grow();
+
+  std::vector<Slot> slots_;  // a power of two in size, at most half full
+  std::vector<std::unique_ptr<Word>> words_;
   std::unordered_map<std::int32_t, ValueWord*> values_;
   Word* mostRecent_ = nullptr;
-  mutable std::string key_;  // scratch for folding lookup keys
 };
+
+// The hash of a name with its ASCII letters folded to upper case.
+std::uint32_t foldedHash(std::string_view name);
 
 }  // namespace kestrel
