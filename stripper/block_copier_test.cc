@@ -32,28 +32,6 @@ Copy stripText(const std::string& input) {
 
 const std::string kBanner = ";***************************************************";
 
-TEST(BlockCopierTest, KeptBlockGetsEmptyLineAfterLabelDroppedBlockLeavesBannerAndEmptyLine) {
-  std::string input = "\tinclude \"kcomp.inc\"\n" + kBanner + "\n" +
-                      ";!### FORTH Word: unused\n"
-                      "_unused\n"
-                      "\treturn\n" +
-                      kBanner + "\n" + kBanner + "\n" +
-                      ";!### FORTH Word: main\n"
-                      "_main\n"
-                      "\t\t\t\t\t\t; ;\n"
-                      "\treturn\n" +
-                      kBanner + "\n" + "\tend\n";
-  Copy copy = stripText(input);
-  EXPECT_EQ(copy.text, "\tinclude \"kcomp.inc\"\n" + kBanner + "\n" + "\n" + kBanner + "\n" +
-                           ";!### FORTH Word: main\n"
-                           "_main\n"
-                           "\n"
-                           "\t\t\t\t\t\t; ;\n"
-                           "\treturn\n" +
-                           kBanner + "\n" + "\tend\n");
-  EXPECT_EQ(copy.report, "Stripping unused\n");
-}
-
 TEST(BlockCopierTest, RestOfLabelAndBannerLinesIsCopied) {
   std::string input =
       ";!### FORTH Word: main\n"
@@ -78,42 +56,11 @@ TEST(BlockCopierTest, DroppingEndsAtBannerTokenWhereverItStands) {
   EXPECT_EQ(stripText(input).text, " ends it here\n\treturn\n" + kBanner + "\n");
 }
 
-TEST(BlockCopierTest, BlocksSharingALabelAreCopiedOrDroppedTogether) {
-  std::string input = ";!### FORTH Word: first\n_twin\n" + kBanner + "\n" +
-                      ";!### FORTH Word: second\n_twin\n\tcall _twin\n" + kBanner + "\n" +
-                      ";!### FORTH Word: third\n_lone\n\tcall _lone2\n" + kBanner + "\n" +
-                      ";!### FORTH Word: fourth\n_lone2\n" + kBanner + "\n";
-  Copy copy = stripText(input);
-  EXPECT_EQ(copy.text, ";!### FORTH Word: first\n_twin\n\n" + kBanner + "\n" +
-                           ";!### FORTH Word: second\n_twin\n\n\tcall _twin\n" + kBanner + "\n" + "\n" + "\n");
-  EXPECT_EQ(copy.report, "Stripping third\nStripping fourth\n");
-}
-
-TEST(BlockCopierTest, ReportedNameIsCutTo79Characters) {
-  std::string name(79, 'n');
-  std::string input = ";!### FORTH Word: " + name + "XYZ\n_a\n" + kBanner + "\n" + ";!### FORTH Word: short \n_b\n";
-  Copy copy = stripText(input);
-  EXPECT_EQ(copy.report, "Stripping " + name + "\nStripping short \n");
-  EXPECT_EQ(copy.text, "\n");  // the second block runs into the end of the input
-}
-
-TEST(BlockCopierTest, CrLfInputGivesLfOutput) {
-  std::string input = "; prelude\r\n;!### Interrupt:  tick\r\n_tick\r\n\tretfie\r\n" + kBanner + "\r\nlast";
-  Copy copy = stripText(input);
-  EXPECT_EQ(copy.text, "; prelude\n;!### Interrupt:  tick\n_tick\n\n\tretfie\n" + kBanner + "\nlast\n");
-  EXPECT_EQ(copy.report, "");
-}
-
 TEST(BlockCopierTest, HeaderAtEndOfInput) {
   EXPECT_EQ(stripText(";!### FORTH Word: main").text, ";!### FORTH Word: main\n");
   Copy gone = stripText("x\n;!### FORTH Word: gone\n");
   EXPECT_EQ(gone.text, "x\n");
   EXPECT_EQ(gone.report, "Stripping gone\n");
-}
-
-TEST(BlockCopierTest, NearHeadersAreCopiedUnchanged) {
-  std::string input = ";!##\n;!#\r\n ;!### FORTH Word: x\n;!\n;\n";
-  EXPECT_EQ(stripText(input).text, ";!##\n;!#\n ;!### FORTH Word: x\n;!\n;\n");
 }
 
 }  // namespace

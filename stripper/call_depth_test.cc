@@ -60,41 +60,6 @@ Depths depthsOfAll(const RoutineTable& table) {
   return computeCallDepths(table, std::vector<bool>(table.routines.size(), true));
 }
 
-TEST(CallDepthTest, CallsCountGotosDoNot) {
-  RoutineTable table = TableBuilder()
-                           .routine("_leaf")
-                           .jumpsTo("_pushtop")
-                           .routine("_tail")
-                           .jumpsTo("_leaf")
-                           .jumpsTo("_leaf")
-                           .routine("_one")
-                           .calls("_leaf")
-                           .routine("_two")
-                           .jumpsTo("_one")
-                           .calls("_one")
-                           .build();
-  EXPECT_EQ(depthsOfAll(table), (Depths{0, 0, 1, 2}));
-}
-
-TEST(CallDepthTest, InterruptAndSleepRoutinesAreNotDescendedInto) {
-  RoutineTable table = TableBuilder()
-                           .routine("_leaf")
-                           .routine("_tick", RoutineKind::Other, true)
-                           .calls("_leaf")
-                           .routine("_nap", RoutineKind::Other)
-                           .calls("_leaf")
-                           .routine("_code", RoutineKind::Code)
-                           .calls("_leaf")
-                           .routine("_rcall", RoutineKind::Rcall)
-                           .calls("_code")
-                           .root("_main")
-                           .calls("_tick")
-                           .calls("_nap")
-                           .jumpsTo("_rcall")
-                           .build();
-  EXPECT_EQ(depthsOfAll(table), (Depths{0, 1, 1, 1, 2, 2}));
-}
-
 TEST(CallDepthTest, RoutineMetAgainWhileComputedGivesItsValueSoFar) {
   // _a has reached 1 through _leaf when _b meets it again; _b gets 2 and _a
   // then 3. Computed in the other order the two values swap roles.
@@ -127,11 +92,6 @@ TEST(CallDepthTest, ReferenceResolvesToFirstKeptRoutineOfItsLabel) {
   // With the first one gone the OTHER twin comes first and stops the descent.
   EXPECT_EQ(computeCallDepths(table, {false, true, true, true, true}), (Depths{0, 0, 0, 0, 0}));
   EXPECT_EQ(computeCallDepths(table, {false, false, true, true, true}), (Depths{0, 0, 0, 1, 0}));
-}
-
-TEST(CallDepthTest, RemovedRoutinesAreNotReached) {
-  RoutineTable table = TableBuilder().routine("_gone").root("_main").calls("_gone").build();
-  EXPECT_EQ(computeCallDepths(table, {false, true}), (Depths{0, 0}));
 }
 
 TEST(CallDepthTest, MillionLongCallChainNeedsNoDeepStack) {

@@ -39,76 +39,11 @@ Kept keptByRepeatedPasses(const RoutineTable& table) {
   return kept;
 }
 
-TEST(RemovalTest, ChainThatOnlyItsFirstStartedGoesWhole) {
-  // Table order runs against the chain, so one pass at a time would need
-  // several passes.
-  RoutineTable table = TableBuilder()
-                           .routine("_c")
-                           .calls("_pushtop")
-                           .routine("_b")
-                           .calls("_c")
-                           .routine("_a")
-                           .jumpsTo("_b")
-                           .root("_main")
-                           .calls("_used")
-                           .routine("_used")
-                           .build();
-  EXPECT_EQ(findKeptRoutines(table), (Kept{false, false, false, true, true}));
-}
-
-TEST(RemovalTest, RecursionKeepsRoutinesAndWhatTheyReach) {
-  RoutineTable table = TableBuilder()
-                           .routine("_self")
-                           .calls("_self")
-                           .routine("_ping")
-                           .calls("_pong")
-                           .routine("_pong")
-                           .jumpsTo("_ping")
-                           .calls("_leaf")
-                           .routine("_leaf")
-                           .routine("_orphan")
-                           .calls("_leaf")
-                           .build();
-  EXPECT_EQ(findKeptRoutines(table), (Kept{true, true, true, true, false}));
-}
-
-TEST(RemovalTest, RootsStayWithoutReferrers) {
-  RoutineTable table = TableBuilder()
-                           .routine("_tick", RoutineKind::Other, true)
-                           .routine("_nap", RoutineKind::Other)
-                           .root("_main")
-                           .build();
-  EXPECT_EQ(findKeptRoutines(table), (Kept{true, false, true}));
-}
-
-TEST(RemovalTest, BlocksSharingALabelShareOneReferenceCount) {
-  RoutineTable table = TableBuilder()
-                           .routine("_twin")
-                           .routine("_twin")
-                           .calls("_other")
-                           .routine("_other")
-                           .root("_main")
-                           .calls("_twin")
-                           .routine("_gone")
-                           .routine("_gone")
-                           .build();
-  EXPECT_EQ(findKeptRoutines(table), (Kept{true, true, true, true, false, false}));
-  Kept kept = findKeptRoutines(table);
-  Kept keptLabels = findKeptLabels(table, kept);
-  EXPECT_TRUE(keptLabels[*table.labels.find("_twin")]);
-  EXPECT_FALSE(keptLabels[*table.labels.find("_gone")]);
-}
-
 TEST(RemovalTest, RemovalOfOneTwinDoesNotDecideTheOther) {
   // Only the second _x refers to _y, and _y refers back to _x: the twins keep
   // each other alive through _y.
   RoutineTable table = TableBuilder().routine("_x").routine("_x").calls("_y").routine("_y").calls("_x").build();
   EXPECT_EQ(findKeptRoutines(table), (Kept{true, true, true}));
-}
-
-TEST(RemovalTest, EmptyTable) {
-  RoutineTable table;
-  EXPECT_TRUE(findKeptRoutines(table).empty());
 }
 
 RoutineTable randomTable(std::mt19937& random) {

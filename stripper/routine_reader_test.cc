@@ -36,37 +36,6 @@ using Described = std::vector<std::string>;
 const std::string kBanner = ";***************************************************";
 const std::string kBannerStart = ";" + std::string(19, '*');
 
-TEST(RoutineReaderTest, ReadsBlocksAndIgnoresTextOutsideThem) {
-  std::string text =
-      "\tinclude \"kcomp.inc\"\n"
-      "_prelude\n"
-      "\tcall _dup\n"  // outside any block: not a reference
-      + kBanner + "\n"
-      ";!### FORTH Word: dup\n"
-      "_dup\n"
-      "\tcall _pushtop\n"
-      "\treturn\n"
-      + kBanner + "\n"
-      "\t\t\t\t\t\t; 5\n"
-      + kBanner + "\n"
-      ";!### RCALL Word: +!\n"
-      "_KZAZ_QZX_\n"
-      "\tcall __rcall_prologue\n"
-      "\t\t\t\t\t\t; dup\n"
-      "\tlcall _dup\n"
-      "\tpushaddr _KZAZ_QZX_\n"
-      "\tgoto __rcall_return\n"
-      + kBanner + "\n"
-      "; Vector Table\n"
-      "\tgoto  _tick\n"
-      + kBanner + "\n"
-      "\tend\n";
-  EXPECT_EQ(readAll(text), (Described{
-                               "dup|_dup|0||call _pushtop ",
-                               "+!|_KZAZ_QZX_|1||call __rcall_prologue call _dup call _KZAZ_QZX_ goto __rcall_return ",
-                           }));
-}
-
 TEST(RoutineReaderTest, CommentsAreSkippedButOnlyExactKeywordsCount) {
   std::string text =
       ";!### Interrupt:  tick\n"
@@ -107,34 +76,6 @@ TEST(RoutineReaderTest, EndOfInputEndsAnOpenBlock) {
   EXPECT_EQ(readAll(";!### FORTH Word: a\n_a\n\tcall _b\n\tcall"), (Described{"a|_a|0||call _b "}));
   EXPECT_EQ(readAll(";!### FORTH Word: a\r\n"), (Described{"a||0||"}));
   EXPECT_EQ(readAll(";!###"), (Described{"||3||"}));
-}
-
-TEST(RoutineReaderTest, CrLfFileReadsLikeLfFile) {
-  std::string lf = ";!### FORTH Word: main\n_main\n\tcall _x ; c\n" + kBanner + "\n";
-  std::string crlf = ";!### FORTH Word: main\r\n_main\r\n\tcall _x ; c\r\n" + kBanner + "\r\n";
-  EXPECT_EQ(readAll(crlf), readAll(lf));
-  EXPECT_EQ(readAll(crlf), (Described{"main|_main|0|root|call _x "}));
-}
-
-TEST(RoutineReaderTest, LabelsAndTargetsOfAnyLength) {
-  std::string label = "_" + std::string(300, 'L');
-  std::string target = "_" + std::string(70000, 'T');
-  std::string text = ";!### FORTH Word: w\n" + label + "\n\tgoto " + target + "\n" + kBanner + "\n";
-  EXPECT_EQ(readAll(text), (Described{"w|" + label + "|0||goto " + target + " "}));
-}
-
-TEST(LabelSetTest, InternsEachTextOnce) {
-  LabelSet labels;
-  LabelId a = labels.intern("_a");
-  LabelId b = labels.intern("_b");
-  EXPECT_NE(a, b);
-  EXPECT_EQ(labels.intern("_a"), a);
-  EXPECT_EQ(labels.find("_b"), b);
-  EXPECT_EQ(labels.find("_A"), std::nullopt);
-  EXPECT_EQ(labels.text(b), "_b");
-  for (int i = 0; i < 1000; ++i) labels.intern("_" + std::to_string(i));  // growth keeps old texts valid
-  EXPECT_EQ(labels.find("_a"), a);
-  EXPECT_EQ(labels.text(a), "_a");
 }
 
 }  // namespace

@@ -304,6 +304,16 @@ TEST_F(KstripTest, RefusesToStripTheTemporaryFileItself) {
   EXPECT_EQ(files(), (Files{{"stripped.asm", input}, {"link.asm", input}, {"sub/", ""}}));
 }
 
+TEST_F(KstripTest, RefusesInputReachedThroughTemporaryFileLink) {
+  const std::string input = testData("program.asm");
+  write("real.asm", input);
+  std::error_code error;
+  fs::create_symlink("real.asm", work() / "stripped.asm", error);
+  if (error) GTEST_SKIP() << "cannot create symbolic links here";
+  EXPECT_EQ(run({"real.asm"}), (Result{3, kBannerLine, "Can not write temporary file.\n"}));
+  EXPECT_EQ(files(), (Files{{"real.asm", input}, {"stripped.asm@", "real.asm"}}));
+}
+
 TEST_F(KstripTest, TemporaryFileThatCannotBeCreated) {
   write("program.asm", testData("program.asm"));
   fs::create_directory(work() / "stripped.asm");
