@@ -66,7 +66,13 @@ class Generator {
       default: return std::to_string(pick(100));
     }
   }
-  std::string previous(std::uint64_t n) { return n == 0 ? "dup" : "w" + std::to_string(pick(static_cast<std::uint32_t>(std::min<std::uint64_t>(n, 1000000)))); }
+  // Programs are written bottom-up: most words use words defined shortly
+  // before them, some use older ones.
+  std::string previous(std::uint64_t n) {
+    if (n == 0) return "dup";
+    std::uint64_t back = pick(4) != 0 ? 1 + pick(64) : 1 + pick(static_cast<std::uint32_t>(std::min<std::uint64_t>(n, 1u << 30)));
+    return "w" + std::to_string(back > n ? 0 : n - back);
+  }
   std::string words() {
     static const char* const kWords[] = {"count", "ready", "motor", "valve", "sensor", "limit", "reset", "tick"};
     return std::string(kWords[pick(8)]) + " " + kWords[pick(8)];

@@ -7,14 +7,19 @@ namespace kestrel {
 bool AsmOutput::open(const std::string& path) {
   close();
   file_ = std::fopen(path.c_str(), "w");
-  return file_ != nullptr;
+  if (file_ == nullptr) return false;
+  std::setvbuf(file_, nullptr, _IONBF, 0);  // buffered here already
+  return true;
 }
 
 void AsmOutput::flush() {
-  if (file_ != nullptr && !buffer_.empty()) {
-    std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-  }
-  buffer_.clear();
+  if (file_ != nullptr && used_ > 0) std::fwrite(buffer_.get(), 1, used_, file_);
+  used_ = 0;
+}
+
+AsmOutput& AsmOutput::writeThrough(std::string_view s) {
+  if (file_ != nullptr) std::fwrite(s.data(), 1, s.size(), file_);
+  return *this;
 }
 
 void AsmOutput::close() {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,19 +28,29 @@ class AsmOutput {
   void flush();
 
   AsmOutput& text(std::string_view s) {
-    buffer_.append(s);
-    if (buffer_.size() >= kFlushSize) flush();
+    if (s.size() > kBufferSize - used_) {
+      flush();
+      if (s.size() > kBufferSize) return writeThrough(s);
+    }
+    std::memcpy(buffer_.get() + used_, s.data(), s.size());
+    used_ += s.size();
     return *this;
   }
   AsmOutput& hex(std::int64_t value);  // the low 32 bits, unsigned
   AsmOutput& decimal(std::int32_t value);
-  void endLine() { text("\n"); }
+  void endLine() {
+    if (used_ == kBufferSize) flush();
+    buffer_[used_++] = '\n';
+  }
   void line(std::string_view s) { text(s).endLine(); }
 
  private:
-  static constexpr std::size_t kFlushSize = 1 << 16;
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  AsmOutput& writeThrough(std::string_view s);
+
   std::FILE* file_ = nullptr;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
+  std::size_t used_ = 0;
 };
 
 // "0x" and the lower-case hexadecimal digits of the low 32 bits of value.

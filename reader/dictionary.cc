@@ -25,7 +25,14 @@ std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const
 }
 
 Word* Dictionary::find(std::string_view name) const {
-  return slots_[slotFor(name, foldedHash(name))].word;
+  std::uint32_t hash = foldedHash(name);
+  Slot& recent = recent_[hash % kRecentSize];
+  if (recent.word != nullptr && recent.hash == hash && equalsNoCase(recent.word->name(), name)) {
+    return recent.word;
+  }
+  Word* word = slots_[slotFor(name, hash)].word;
+  if (word != nullptr) recent = {hash, word};
+  return word;
 }
 
 void Dictionary::grow() {
@@ -45,6 +52,7 @@ Word* Dictionary::insert(std::unique_ptr<Word> word) {
   std::size_t i = slotFor(word->name(), hash);
   if (slots_[i].word != nullptr) return nullptr;
   slots_[i] = {hash, word.get()};
+  recent_[hash % kRecentSize] = slots_[i];
   words_.push_back(std::move(word));
   mostRecent_ = words_.back().get();
   if (words_.size() * 2 > slots_.size()) grow();
@@ -52,12 +60,21 @@ Word* Dictionary::insert(std::unique_ptr<Word> word) {
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {
-  auto it = values_.find(value);
-  return it == values_.end() ? nullptr : it->second;
+  if (value >= kLowestDirect && value <= kHighestDirect) {
+    return directValues_.empty() ? nullptr : directValues_[static_cast<std::size_t>(value - kLowestDirect)];
+  }
+  auto it = otherValues_.find(value);
+  return it == otherValues_.end() ? nullptr : it->second;
 }
 
 void Dictionary::addValueWord(ValueWord* word, std::int32_t value) {
-  values_.try_emplace(value, word);
+  if (value >= kLowestDirect && value <= kHighestDirect) {
+    if (directValues_.empty()) directValues_.resize(kHighestDirect - kLowestDirect + 1);
+    ValueWord*& slot = directValues_[static_cast<std::size_t>(value - kLowestDirect)];
+    if (slot == nullptr) slot = word;
+  } else {
+    otherValues_.try_emplace(value, word);
+  }
 }
 
 }  // namespace kestrel

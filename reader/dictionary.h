@@ -5,6 +5,7 @@
 // numbers compiled later with an equal value reference the word instead.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,8 +48,17 @@ class Dictionary {
   void grow();
 
   std::vector<Slot> slots_;  // a power of two in size, at most half full
+  // Recently found words, by hash: programs mostly use the words defined
+  // shortly before, whose slots lie scattered over the whole table.
+  static constexpr std::size_t kRecentSize = 1024;
+  mutable std::array<Slot, kRecentSize> recent_{};
   std::vector<std::unique_ptr<Word>> words_;
-  std::unordered_map<std::int32_t, ValueWord*> values_;
+  // Value words by value: the 16-bit range that constants and data
+  // addresses take is indexed directly, anything else is hashed.
+  static constexpr std::int32_t kLowestDirect = -32768;
+  static constexpr std::int32_t kHighestDirect = 65535;
+  std::vector<ValueWord*> directValues_;
+  std::unordered_map<std::int32_t, ValueWord*> otherValues_;
   Word* mostRecent_ = nullptr;
 };
 
