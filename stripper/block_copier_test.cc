@@ -56,8 +56,12 @@ TEST(BlockCopierTest, DroppingEndsAtBannerTokenWhereverItStands) {
   EXPECT_EQ(stripText(input).text, " ends it here\n\treturn\n" + kBanner + "\n");
 }
 
-TEST(BlockCopierTest, HeaderAtEndOfInput) {
+// An empty rest of a line is only written when a line end follows it.
+TEST(BlockCopierTest, EndOfInputRightAfterHeaderOrToken) {
   EXPECT_EQ(stripText(";!### FORTH Word: main").text, ";!### FORTH Word: main\n");
+  EXPECT_EQ(stripText(";!### FORTH Word: main\n_main").text, ";!### FORTH Word: main\n_main\n");
+  EXPECT_EQ(stripText(";!### FORTH Word: main\n_main\n").text, ";!### FORTH Word: main\n_main\n\n");
+  EXPECT_EQ(stripText(";!### FORTH Word: gone\n_gone " + kBanner).text, "");
   Copy gone = stripText("x\n;!### FORTH Word: gone\n");
   EXPECT_EQ(gone.text, "x\n");
   EXPECT_EQ(gone.report, "Stripping gone\n");
