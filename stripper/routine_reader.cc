@@ -1,5 +1,6 @@
 #include "stripper/routine_reader.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 

@@ -329,9 +329,9 @@ TEST_F(KstripTest, IncompleteTemporaryFileNeverReplacesInput) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   write("program.asm", testData("program.asm"));
   fs::create_symlink("/dev/full", work() / "stripped.asm");
-  Result result = run({"program.asm"});
-  EXPECT_EQ(result.status, 3);
-  EXPECT_EQ(result.err, "Can not write temporary file.\n");
+  const std::string report = testData("program.out");
+  const std::string strippingLines = report.substr(0, report.find(" calldepth:"));
+  EXPECT_EQ(run({"program.asm"}), (Result{3, strippingLines, "Can not write temporary file.\n"}));
   EXPECT_EQ(files(), (Files{{"program.asm", testData("program.asm")}}));
 }
 
