@@ -25,6 +25,8 @@ const char* const kUsage =
     "  --int-every N       set INTF every N cycles\n"
     "  --timer-at N        set T0IF (timer 0 overflow) at cycle N (repeatable)\n"
     "  --timer-every N     set T0IF every N cycles\n"
+    "  --input TEXT        bytes that USART1 receives, one per read of RCREG1\n"
+    "                      (repeatable; the texts follow each other)\n"
     "  --movpf-z on|off    whether MOVPF sets Z from the moved byte (default on)\n"
     "  --print WHAT[:N]    after the run print N bytes (default 1) of data memory\n"
     "                      at a symbol or address (bank * 256 + f)\n"
@@ -94,6 +96,8 @@ class Parser {
       Source source = name == "--int-every" ? Source::IntPin : Source::Timer0;
       std::uint64_t every = period(name, value(name));
       line_.interrupts.push_back({source, every, every});
+    } else if (name == "--input") {
+      line_.input += value(name);
     } else if (name == "--movpf-z") {
       movpfZ(name);
     } else if (!arg.empty() && arg[0] == '-') {
@@ -221,6 +225,7 @@ int simulate(const CommandLine& line, std::ostream& out, std::ostream& err) {
   Plan plan = makePlan(line, symbols);
   cpu.movpfSetsZ = line.movpfSetsZ;
   cpu.onTransmit = [&out](std::uint8_t byte) { out.put(static_cast<char>(byte)); };
+  cpu.receive(line.input);
   if (line.trace) plan.run.trace = &err;
   StopReason reason = run(cpu, plan.run);
   out.flush();

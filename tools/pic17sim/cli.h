@@ -29,6 +29,7 @@ struct CommandLine {
   std::vector<std::string> prints;
   std::uint64_t maxCycles = 100'000'000;
   std::vector<ScheduledInterrupt> interrupts;
+  std::string input;  // bytes for the USART1 receiver
   bool movpfSetsZ = true;
   StackDump dumpStack = StackDump::None;
   bool trace = false;

@@ -16,6 +16,7 @@ void Cpu::reset() {
   ram_[kCpusta] = kStkav | kGlintd | kNotTo | kNotPd;
   ram_[kTxsta1] = kTrmt;
   ram_[kPir1] = kTxif;
+  received_.clear();
 }
 
 namespace {
@@ -85,7 +86,29 @@ std::uint8_t Cpu::read(Location at) {
     ram_[kPclath] = static_cast<std::uint8_t>(pc_ >> 8);
     return static_cast<std::uint8_t>(pc_);
   }
+  if (at == kRcreg1) return takeReceived();
   return ram_[at];
+}
+
+void Cpu::receive(std::string_view bytes) {
+  received_.insert(received_.end(), bytes.begin(), bytes.end());
+  updateReceiver();
+}
+
+std::uint8_t Cpu::takeReceived() {
+  std::uint8_t byte = ram_[kRcreg1];
+  if (!received_.empty()) {
+    received_.pop_front();
+    updateReceiver();
+  }
+  return byte;
+}
+
+// RCREG1 and RC1IF follow the receive queue.
+void Cpu::updateReceiver() {
+  if (!received_.empty()) ram_[kRcreg1] = received_.front();
+  ram_[kPir1] = static_cast<std::uint8_t>((ram_[kPir1] & ~kRc1if) | (received_.empty() ? 0 : kRc1if));
+  updatePeif();
 }
 
 void Cpu::write(Location at, std::uint8_t value) {
@@ -94,6 +117,7 @@ void Cpu::write(Location at, std::uint8_t value) {
     case kPcl:
     case kCpusta:
     case kIntsta:
+    case kRcreg1:
     case kTxreg1:
     case kTxsta1:
     case kPir1:
@@ -119,8 +143,11 @@ void Cpu::writeSpecial(Location at, std::uint8_t value) {
       ram_[at] = value;
       if (onTransmit) onTransmit(value);
       return;
+    case kRcreg1: return;  // read-only
     case kTxsta1: ram_[at] = value | kTrmt; return;
-    case kPir1: ram_[at] = value | kTxif; break;
+    case kPir1:  // TXIF and RC1IF are read-only
+      ram_[at] = static_cast<std::uint8_t>((value & ~kRc1if) | kTxif | (ram_[kPir1] & kRc1if));
+      break;
     case kIntsta: ram_[at] = static_cast<std::uint8_t>(value & ~kPeif); break;  // PEIF is read-only
     default: ram_[at] = value; break;
   }

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "pic17sim/decode.h"
@@ -47,6 +49,11 @@ class Cpu {
   bool movpfSetsZ = true;
   // Receives every byte written to TXREG1.
   std::function<void(std::uint8_t)> onTransmit;
+  // Queues bytes for the USART1 receiver. The first byte not yet taken is
+  // in RCREG1 and PIR1.RC1IF is set while there is one; each read of RCREG1
+  // by an instruction takes it. With the queue empty RCREG1 keeps the last
+  // byte and RC1IF is clear.
+  void receive(std::string_view bytes);
 
   Event step();
 
@@ -100,11 +107,14 @@ class Cpu {
   Event enterInterrupt(std::uint16_t vector);
   void postModifyFsrs();
   void writeSpecial(Location at, std::uint8_t value);
+  std::uint8_t takeReceived();
+  void updateReceiver();
   void updatePeif();
 
   std::vector<std::uint16_t> program_;
   std::array<std::uint8_t, kDataBytes> ram_{};
   std::array<std::uint16_t, kStackLevels> stack_{};
+  std::deque<std::uint8_t> received_;
   int sp_ = 0;
   std::uint16_t pc_ = 0;
   std::uint16_t tablat_ = 0;

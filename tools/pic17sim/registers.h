@@ -32,6 +32,7 @@ inline constexpr std::uint8_t kProdl = 0x18;
 inline constexpr std::uint8_t kProdh = 0x19;
 
 // Banked peripheral registers the simulator gives a behaviour.
+inline constexpr std::uint16_t kRcreg1 = 0x014;
 inline constexpr std::uint16_t kTxsta1 = 0x015;
 inline constexpr std::uint16_t kTxreg1 = 0x016;
 inline constexpr std::uint16_t kPir1 = 0x116;
@@ -67,6 +68,8 @@ inline constexpr std::uint8_t kPeif = 0x80;
 // USART1 transmit: TXSTA1.TRMT and PIR1.TXIF, both bit 1, always set here.
 inline constexpr std::uint8_t kTrmt = 0x02;
 inline constexpr std::uint8_t kTxif = 0x02;
+// USART1 receive: PIR1.RC1IF, set while a received byte waits in RCREG1.
+inline constexpr std::uint8_t kRc1if = 0x01;
 
 // Interrupt vectors in priority order.
 inline constexpr std::uint16_t kVectorInt = 0x0008;

@@ -84,6 +84,19 @@ TEST(CommandLine, ScheduledTimerWakesTheSleepingProgram) {
   EXPECT_EQ(r.err, "stop=sleep pc=0x0002 cycles=2 hwstack=0\n");
 }
 
+TEST(CommandLine, InputTextsReachTheReceiverInOrder) {
+  // Copies RCREG1 to TXREG1 while RC1IF (PIR1 bit 0, SFR bank 1) is set.
+  TempDir dir;
+  writeProgram(dir, "echo.hex", {"movlb 0x01", "btfss 0x16, 0", "sleep", "movlb 0x00",
+                                  "movfp 0x14, 0x16", "goto 0x0000"});
+  Result r = runCli({"-q", "--input", "ab", "--input=c d", dir.file("echo.hex")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "abc d");
+  r = runCli({"-q", dir.file("echo.hex")});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+}
+
 TEST(CommandLine, BadInputExitsWithStatusOne) {
   TempDir dir;
   writeStackProgram(dir);
@@ -94,6 +107,7 @@ TEST(CommandLine, BadInputExitsWithStatusOne) {
       {{hex, hex}, "more than one hex file: " + hex},
       {{"--bogus", hex}, "unknown option: --bogus"},
       {{hex, "--max-cycles"}, "--max-cycles needs a value"},
+      {{hex, "--input"}, "--input needs a value"},
       {{"--max-cycles", "1e6", hex}, "--max-cycles: not a number: 1e6"},
       {{"--int-every=0", hex}, "--int-every: the period must not be 0"},
       {{"--movpf-z", "yes", hex}, "--movpf-z: expected on or off, not yes"},

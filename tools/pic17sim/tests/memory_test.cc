@@ -120,5 +120,37 @@ TEST(Memory, Txreg1InBankZeroIsTheConsole) {
   EXPECT_EQ(sim.cpu.peek(kTxsta1), kTrmt);
 }
 
+TEST(Memory, Rcreg1TakesTheReceivedBytesInOrder) {
+  // movpf RCREG1 -> 0x20, 0x21 and 0x22; between them a write to PIR1 (SFR bank
+  // 1), which cannot change RC1IF.
+  Sim sim({"movpf 0x14, 0x20", "clrf 0x16, 1", "movpf 0x14, 0x21", "movpf 0x14, 0x22"});
+  EXPECT_EQ(sim.cpu.peek(kPir1) & kRc1if, 0);
+  sim.cpu.receive("ab");
+  EXPECT_EQ(sim.cpu.peek(kRcreg1), 'a');
+  EXPECT_EQ(sim.cpu.peek(kPir1) & kRc1if, kRc1if);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(0x20), 'a');
+  EXPECT_EQ(sim.cpu.peek(kRcreg1), 'b');
+  sim.cpu.poke(kBsr, 0x01);
+  sim.steps(1);  // clrf PIR1
+  sim.cpu.poke(kBsr, 0x00);
+  EXPECT_EQ(sim.cpu.peek(kPir1), kTxif | kRc1if);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(0x21), 'b');
+  EXPECT_EQ(sim.cpu.peek(kPir1) & kRc1if, 0);  // nothing left
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(0x22), 'b');  // RCREG1 keeps the last byte
+  EXPECT_EQ(sim.cpu.peek(kPir1) & kRc1if, 0);
+}
+
+TEST(Memory, ReceivedByteRaisesThePeripheralInterruptWhenEnabled) {
+  Sim sim({"movlb 0x01", "bsf 0x17, 0", "movlb 0x00", "movpf 0x14, 0x20"});
+  sim.cpu.receive("z");
+  sim.steps(3);  // RC1IE set
+  EXPECT_EQ(sim.cpu.peek(kIntsta) & kPeif, kPeif);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kIntsta) & kPeif, 0);
+}
+
 }  // namespace
 }  // namespace pic17sim::test
