@@ -16,9 +16,12 @@ class TestDirectory {
  public:
   TestDirectory() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("kstrip-") + test->test_suite_name() + "-" + test->name() + "-";
+    for (char& c : name) {
+      if (c == '/') c = '_';  // parameterised tests have it in their names
+    }
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("kstrip-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" + std::to_string(random()));
+    path_ = std::filesystem::temp_directory_path() / (name + std::to_string(random()));
     std::filesystem::create_directories(path_);
   }
   ~TestDirectory() {
