@@ -658,6 +658,11 @@ endcode
 \ Memory.  addr = bank*256 + file address; a cell is stored high byte
 \ first.  Accesses run with interrupts disabled for a few cycles, so a
 \ cell read or written here is never torn by an interrupt handler.
+\ With kcomp -os, "v @" and "v !" for a variable v in bank 0 (an address
+\ below 256) do not call these words: they compile to two in-line byte
+\ moves, and an interrupt can come between them.  Keep the cells that the
+\ main program shares with a handler in banks 1 to 3, or access them
+\ between di and ei.
 \ ---------------------------------------------------------------------
 
 code @
