@@ -852,6 +852,10 @@ code key?
 	return
 endcode
 
+\ The texts of s", p." and ." are written into the assembly file as they
+\ stand, and the assembler reads a backslash in them as the start of an
+\ escape sequence: such a text prints something else than it says (and its
+\ length no longer fits).  Write those texts without backslashes.
 code type
 	; ( pstr u -- )  print u characters of a program-memory string
 	; (the address and length that s" leaves; u < 256)

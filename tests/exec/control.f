@@ -1,7 +1,8 @@
 \ control.f -- if/else/then, begin/until, begin/while/repeat,
 \ begin/again, do/loop with i, j, leave and unloop, exit in the middle of
 \ a word, tail calls and recursion, and words defined with :zzz, code and
-\ [code].
+\ [code]; names are found whatever the letter case, and [if] [else] [then]
+\ choose what is compiled.
 
 fload core.f
 
@@ -100,6 +101,16 @@ endcode
 	." words: "  snooze space  4660 swapbytes h.  255 swapbytes h.
 	250 plus7 .  -1 plus7 .  -300 plus7 .  bar ;
 
+: Mixed-Case ( -- )  ." mC" ;
+
+: t-compile ( -- )
+	." case: "  mixed-case  MIXED-CASE  Mixed-case  bar
+	." conditional: "
+	[ 1 ] [if] ." one" [else] ." zero" [then]  space
+	[ 0 ] [if] ." one" [else] ." zero" [then]  space
+	[ 0 ] [if] ." skipped" [then]  [ 2 ] [if] [ 0 ] [if] ." inner" [else] ." outer"
+	[then] [then]  bar ;
+
 : main ( -- )
-	t-if t-begin t-do t-exit t-tail t-words
+	t-if t-begin t-do t-exit t-tail t-words t-compile
 	." depth: " depth . bar ;
