@@ -115,6 +115,10 @@ endcode
 	100 7 mod 2 check
 	-100 7 mod -2 check
 	true -1 check
+	1 8 lshift 256 check  256 8 rshift 1 check  1 2/ 0 check  1 negate -1 check
+	257 257 * 513 check
+	60000 300 u/mod 200 check 0 check
+	65535 256 u/mod 255 check 255 check
 	depth 0 check ;
 
 : t-compare ( -- )
@@ -130,10 +134,13 @@ endcode
 	0 0<> 0 check  256 0<> -1 check
 	-1 0< -1 check  -32768 0< -1 check  0 0< 0 check  32767 0< 0 check
 	1 0> -1 check  0 0> 0 check  -1 0> 0 check  256 0> -1 check  -32768 0> 0 check
-	-5 abs 5 check  5 abs 5 check  -32768 abs -32768 check
+	-2 -1 < -1 check  -1 -2 < 0 check  1 2 u< -1 check  2 1 u> -1 check
+	-5 abs 5 check  5 abs 5 check  -32768 abs -32768 check  0 abs 0 check
+	4 4 max 4 check  4 4 min 4 check  -1 ?dup -1 check -1 check
 	3 9 min 3 check  -3 9 min -3 check  3 9 max 9 check  -3 -9 max -3 check
 	5 1 10 within -1 check  10 1 10 within 0 check
 	1 1 10 within -1 check  0 1 10 within 0 check  -1 -5 5 within -1 check
+	12 10 1 within -1 check  5 10 1 within 0 check
 	depth 0 check ;
 
 : t-memory ( -- )
@@ -142,6 +149,7 @@ endcode
 	171 v1 1+ c!  v1 @ 4779 check
 	5 v1 +!  v1 @ 4784 check
 	-4784 v1 +!  v1 @ 0 check
+	255 v1 !  1 v1 +!  v1 @ 256 check
 	300 c1 c!  c1 c@ 44 check
 	far 255 u> -1 check  farther far u> -1 check
 	-1 far !  far @ -1 check
@@ -201,7 +209,7 @@ endcode
 	9 ['] square execute 81 check
 	['] key drop
 	key? 0 check
-	nap
+	nap  0 ms
 	[ 5 ] literal 5 check
 	double 70000 1 check 4464 check
 	[char] A 65 check
