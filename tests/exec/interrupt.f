@@ -4,7 +4,8 @@
 \ loop, an RCALL word, execute), and the main program meanwhile prints
 \ program-memory strings and numbers, fetches literals from the table and
 \ calls RCALL words, which all read the program memory, and checks what it
-\ computes.  Then it loops until each handler has run often enough.
+\ computes.  Then it sleeps in a loop until each handler has run often
+\ enough.
 
 fload core.f
 
@@ -50,9 +51,16 @@ endcode
 
 : waited ( -- flag )  ticks @ 50 < 0=  pins @ 20 < 0=  and ;
 
+:zzz doze ( -- )
+	\ sleep until an interrupt wakes the processor; its handler runs first
+[code]
+	sleep
+endcode
+	;
+
 : wait ( -- )
 	\ a begin/again loop left with exit once both handlers ran often enough
-	begin waited if exit then  ticks @ r-inc drop again ;
+	begin waited if exit then  doze  ticks @ r-inc drop again ;
 
 : main ( -- )
 	enable
