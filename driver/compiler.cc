@@ -56,8 +56,7 @@ Compiler::Compiler(std::FILE* consoleStream, std::FILE* errorStream)
 
 void Compiler::fail(std::string_view message, int status) const {
   std::string text = sources.positionName();
-  text += "(" + std::to_string(sources.positionLine()) + "):";
-  text += message;
+  text.append("(").append(std::to_string(sources.positionLine())).append("):").append(message);
   throw FatalError(std::move(text), status);
 }
 

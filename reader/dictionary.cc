@@ -24,6 +24,14 @@ std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const
   }
 }
 
+void Dictionary::prefetch(std::string_view name) const {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(&slots_[foldedHash(name) & (slots_.size() - 1)]);
+#else
+  (void)name;
+#endif
+}
+
 Word* Dictionary::find(std::string_view name) const {
   std::uint32_t hash = foldedHash(name);
   Slot& recent = recent_[hash % kRecentSize];

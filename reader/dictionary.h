@@ -32,6 +32,10 @@ class Dictionary {
 
   Word* mostRecent() const { return mostRecent_; }
 
+  // Starts loading the table slot for `name`, so that a later insert of it
+  // does not wait for memory.
+  void prefetch(std::string_view name) const;
+
   ValueWord* findByValue(std::int32_t value) const;
   // Records `word` (owned by this or another dictionary) for its value,
   // unless a word already holds that value.

@@ -44,6 +44,7 @@ ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker mak
   c.deferredReturn = false;
   ++c.wordsCount;
   std::string name = c.tokens.next();
+  c.compileWords.prefetch(name);
   writeBanner(c.out);
   writeHeader(c.out, kind, name);
   auto& word = static_cast<ColonWord&>(*c.define(c.compileWords, make(name)));
