@@ -81,8 +81,12 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
 }  // namespace
 
 const std::string& ColonWord::label() const {
-  if (label_.empty()) label_ = mangle(name());
-  return label_;
+  if (!labelKnown_) {
+    std::string label = mangle(name());
+    if (label != name()) mangled_ = std::make_unique<std::string>(std::move(label));
+    labelKnown_ = true;
+  }
+  return mangled_ ? *mangled_ : name();
 }
 
 void compileCall(Compiler& c, const std::string& label) {

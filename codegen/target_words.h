@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "reader/word.h"
@@ -20,7 +21,9 @@ class ColonWord : public Word {
   void execute(Compiler& c) override;
 
  private:
-  mutable std::string label_;
+  // Most names need no mangling: only the others keep a second text.
+  mutable std::unique_ptr<std::string> mangled_;
+  mutable bool labelKnown_ = false;
 };
 
 // A routine entered through the return table; never a tail jump.
