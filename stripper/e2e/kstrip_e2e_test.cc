@@ -196,7 +196,8 @@ TEST_F(KstripTest, LongCallChainsAreRemovedOrMeasuredWhole) {
   }
   out += " calldepth: " + std::to_string(length) + "   Function: main\n";
   for (int i = 0; i < length; ++i) {
-    std::string name = "k" + std::to_string(i);
+    std::string name = std::to_string(i);
+    name.insert(name.begin(), 'k');
     std::string block = ";!### FORTH Word: " + name + "\n_" + name + "\n";
     std::string body = "\tcall _k" + std::to_string(i + 1) + "\n" + kBlockBanner + "\n";
     input += block + body;
