@@ -26,7 +26,7 @@ Copy stripText(const std::string& input) {
   std::istringstream secondIn(input);
   Scanner second(secondIn);
   std::ostringstream out, report;
-  copyKeptBlocks(second, table.labels, keptLabels, out, report);
+  copyKeptBlocks(second, table, keptLabels, out, report);
   return Copy{out.str(), report.str()};
 }
 

@@ -27,7 +27,7 @@ std::string_view nameInHeader(std::string_view headerLine) {
 HeaderFields parseHeader(std::string_view headerLine) {
   std::string_view name = nameInHeader(headerLine);
   bool root = name == "main" || hasTextAt(headerLine, kKindColumn, "Interrupt");
-  return HeaderFields{std::string(name), kindInHeader(headerLine), root};
+  return HeaderFields{name, kindInHeader(headerLine), root};
 }
 
 bool endsBlock(std::string_view token) {

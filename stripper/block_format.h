@@ -8,8 +8,8 @@
 // label is a reference to that label.
 #pragma once
 
+#include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace kestrel::strip {
@@ -17,10 +17,10 @@ namespace kestrel::strip {
 inline constexpr std::string_view kHeaderStart = ";!###";
 
 // The numbers are those that the routine kinds have always been known by.
-enum class RoutineKind { Forth = 0, Rcall = 1, Code = 2, Other = 3 };
+enum class RoutineKind : std::uint8_t { Forth = 0, Rcall = 1, Code = 2, Other = 3 };
 
 struct HeaderFields {
-  std::string name;
+  std::string_view name;  // part of the header line
   RoutineKind kind;
   bool root;  // never removed: the routine named "main" and interrupt routines
 };

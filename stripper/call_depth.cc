@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 namespace kestrel::strip {
 
@@ -24,8 +25,15 @@ std::vector<std::size_t> findDescendableTargets(const RoutineTable& table, const
 
 struct Frame {
   std::size_t routine;
-  std::size_t nextReference;
+  std::size_t nextReference;  // index in the table's references
+  std::size_t endOfReferences;
 };
+
+Frame startFrame(const RoutineTable& table, std::size_t routine) {
+  std::span<const Reference> references = table.referencesOf(routine);
+  std::size_t first = table.routines[routine].firstReference;
+  return Frame{routine, first, first + references.size()};
+}
 
 }  // namespace
 
@@ -43,21 +51,20 @@ std::vector<std::size_t> computeCallDepths(const RoutineTable& table, const std:
   for (std::size_t first = 0; first < table.routines.size(); ++first) {
     if (!kept[first] || started[first]) continue;
     started[first] = true;
-    stack.push_back(Frame{first, 0});
+    stack.push_back(startFrame(table, first));
     while (!stack.empty()) {
       Frame& frame = stack.back();
-      const std::vector<Reference>& references = table.routines[frame.routine].references;
-      if (frame.nextReference == references.size()) {
+      if (frame.nextReference == frame.endOfReferences) {
         stack.pop_back();
         continue;
       }
-      const Reference& reference = references[frame.nextReference];
+      const Reference reference = table.references[frame.nextReference];
       std::size_t target = targets[reference.target];
       if (target == kNoRoutine) {
         ++frame.nextReference;
       } else if (!started[target]) {
         started[target] = true;
-        stack.push_back(Frame{target, 0});  // invalidates `frame`
+        stack.push_back(startFrame(table, target));  // invalidates `frame`
       } else {
         std::size_t reached = depth[target] + (reference.isCall ? 1 : 0);
         depth[frame.routine] = std::max(depth[frame.routine], reached);

@@ -34,7 +34,7 @@ class RecursiveDepths {
     if (started_[routine]) return depth_[routine];
     started_[routine] = true;
     depth_[routine] = 0;
-    for (const Reference& reference : table_.routines[routine].references) {
+    for (const Reference& reference : table_.referencesOf(routine)) {
       std::size_t target = firstKeptWithLabel(reference.target);
       if (target == table_.routines.size() || table_.routines[target].kind == RoutineKind::Other) continue;
       std::size_t d = depthOf(target);

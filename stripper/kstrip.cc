@@ -7,6 +7,7 @@
 #include "stripper/block_copier.h"
 #include "stripper/call_depth.h"
 #include "stripper/file_replacement.h"
+#include "stripper/output_buffer.h"
 #include "stripper/removal.h"
 #include "stripper/routine_reader.h"
 #include "stripper/scanner.h"
@@ -70,7 +71,7 @@ ExitStatus writeStrippedCopy(const std::string& inputName, std::ifstream& input,
   if (!stripped.is_open()) return cannotWriteTemporary(errors);
 
   Scanner scanner(input);
-  copyKeptBlocks(scanner, table.labels, findKeptLabels(table, kept), stripped, out);
+  copyKeptBlocks(scanner, table, findKeptLabels(table, kept), stripped, out);
   input.close();
   stripped.close();
   if (scanner.readFailed()) {
@@ -86,8 +87,14 @@ ExitStatus writeStrippedCopy(const std::string& inputName, std::ifstream& input,
 
 void writeDepthReport(const RoutineTable& table, const std::vector<bool>& kept, std::ostream& out) {
   std::vector<std::size_t> depths = computeCallDepths(table, kept);
+  OutputBuffer report(out);
   for (std::size_t i = 0; i < table.routines.size(); ++i) {
-    if (kept[i]) out << " calldepth: " << depths[i] << "   Function: " << table.routines[i].name << '\n';
+    if (!kept[i]) continue;
+    report.write(" calldepth: ");
+    report.writeNumber(depths[i]);
+    report.write("   Function: ");
+    report.write(table.routines[i].name);
+    report.put('\n');
   }
 }
 

@@ -1,24 +1,35 @@
 #include "stripper/removal.h"
 
 #include <cstddef>
+#include <limits>
 
 namespace kestrel::strip {
 
 namespace {
 
+constexpr std::size_t kNoRoutine = std::numeric_limits<std::size_t>::max();
+
 // How many references of remaining routines name each label.
 std::vector<std::size_t> countReferences(const RoutineTable& table) {
   std::vector<std::size_t> counts(table.labels.size(), 0);
-  for (const Routine& routine : table.routines) {
-    for (const Reference& reference : routine.references) ++counts[reference.target];
-  }
+  for (const Reference& reference : table.references) ++counts[reference.target];
   return counts;
 }
 
-std::vector<std::vector<std::size_t>> routinesByLabel(const RoutineTable& table) {
-  std::vector<std::vector<std::size_t>> byLabel(table.labels.size());
-  for (std::size_t i = 0; i < table.routines.size(); ++i) {
-    byLabel[table.routines[i].label].push_back(i);
+// The routines of each label as lists threaded through one vector: the first
+// routine of a label, and for each routine the next one with its label.
+struct RoutinesByLabel {
+  std::vector<std::size_t> first;
+  std::vector<std::size_t> next;
+};
+
+RoutinesByLabel routinesByLabel(const RoutineTable& table) {
+  RoutinesByLabel byLabel{std::vector<std::size_t>(table.labels.size(), kNoRoutine),
+                          std::vector<std::size_t>(table.routines.size(), kNoRoutine)};
+  for (std::size_t i = table.routines.size(); i-- > 0;) {
+    std::size_t& first = byLabel.first[table.routines[i].label];
+    byLabel.next[i] = first;
+    first = i;
   }
   return byLabel;
 }
@@ -31,7 +42,7 @@ std::vector<std::vector<std::size_t>> routinesByLabel(const RoutineTable& table)
 std::vector<bool> findKeptRoutines(const RoutineTable& table) {
   const std::vector<Routine>& routines = table.routines;
   std::vector<std::size_t> counts = countReferences(table);
-  std::vector<std::vector<std::size_t>> byLabel = routinesByLabel(table);
+  const RoutinesByLabel byLabel = routinesByLabel(table);
   std::vector<bool> kept(routines.size(), true);
 
   std::vector<std::size_t> unreferenced;
@@ -42,9 +53,9 @@ std::vector<bool> findKeptRoutines(const RoutineTable& table) {
     std::size_t removed = unreferenced.back();
     unreferenced.pop_back();
     kept[removed] = false;
-    for (const Reference& reference : routines[removed].references) {
+    for (const Reference& reference : table.referencesOf(removed)) {
       if (--counts[reference.target] != 0) continue;
-      for (std::size_t other : byLabel[reference.target]) {
+      for (std::size_t other = byLabel.first[reference.target]; other != kNoRoutine; other = byLabel.next[other]) {
         if (kept[other] && !routines[other].root) unreferenced.push_back(other);
       }
     }

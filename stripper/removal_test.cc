@@ -21,7 +21,7 @@ Kept keptByRepeatedPasses(const RoutineTable& table) {
   auto isReferenced = [&](LabelId label) {
     for (std::size_t j = 0; j < routines.size(); ++j) {
       if (!kept[j]) continue;
-      for (const Reference& reference : routines[j].references) {
+      for (const Reference& reference : table.referencesOf(j)) {
         if (reference.target == label) return true;
       }
     }

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace kestrel::strip {
 
@@ -13,8 +12,8 @@ namespace {
 constexpr std::size_t kTokenPrefixKept = 20;
 
 // Reads the body of a block up to and including the token that ends it.
-void readBlockBody(Scanner& scanner, RoutineTable& table, Routine& routine) {
-  std::string token;
+// `token` is only working space, passed in so that its storage is reused.
+void readBlockBody(Scanner& scanner, RoutineTable& table, std::string& token) {
   while (scanner.nextToken(token, kTokenPrefixKept)) {
     if (endsBlock(token)) return;
     if (token.front() == ';') {
@@ -23,37 +22,28 @@ void readBlockBody(Scanner& scanner, RoutineTable& table, Routine& routine) {
     }
     std::optional<bool> isCall = referenceIsCall(token);
     // The token after a keyword is the target, whatever it looks like.
-    if (isCall && scanner.nextToken(token)) {
-      routine.references.push_back(Reference{table.labels.intern(token), *isCall});
-    }
+    if (isCall && scanner.nextToken(token)) table.addReference(token, *isCall);
   }
 }
 
-void readBlock(Scanner& scanner, RoutineTable& table) {
+void readBlock(Scanner& scanner, RoutineTable& table, std::string& token) {
   std::string headerLine(kHeaderStart);
   headerLine += scanner.takeRestOfLine();
   HeaderFields header = parseHeader(headerLine);
 
-  std::string label;
-  scanner.nextToken(label);  // stays empty at the end of the input
-  Routine routine{std::move(header.name), table.labels.intern(label), header.kind, header.root, {}};
-  readBlockBody(scanner, table, routine);
-  table.routines.push_back(std::move(routine));
+  scanner.nextToken(token);  // stays empty at the end of the input
+  table.addRoutine(header.name, token, header.kind, header.root);
+  readBlockBody(scanner, table, token);
 }
 
 }  // namespace
 
 RoutineTable readRoutineTable(Scanner& scanner) {
   RoutineTable table;
+  std::string token;
   // Each round starts at the beginning of a line, or at the rest of the line
   // on which a block ended.
-  while (!scanner.atEnd()) {
-    if (scanner.consumePrefix(kHeaderStart) == kHeaderStart.size()) {
-      readBlock(scanner, table);
-    } else {
-      scanner.skipRestOfLine();
-    }
-  }
+  while (scanner.skipLinesUntil(kHeaderStart)) readBlock(scanner, table, token);
   return table;
 }
 

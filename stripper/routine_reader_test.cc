@@ -10,10 +10,11 @@ namespace kestrel::strip {
 namespace {
 
 // A routine record in words: "name|label|kind|root|call _a goto _b".
-std::string describe(const RoutineTable& table, const Routine& routine) {
-  std::string text = routine.name + "|" + std::string(table.labels.text(routine.label)) + "|" +
+std::string describe(const RoutineTable& table, std::size_t index) {
+  const Routine& routine = table.routines[index];
+  std::string text = std::string(routine.name) + "|" + std::string(table.labels.text(routine.label)) + "|" +
                      std::to_string(static_cast<int>(routine.kind)) + "|" + (routine.root ? "root" : "") + "|";
-  for (const Reference& reference : routine.references) {
+  for (const Reference& reference : table.referencesOf(index)) {
     text += reference.isCall ? "call " : "goto ";
     text += table.labels.text(reference.target);
     text += " ";
@@ -27,7 +28,7 @@ std::vector<std::string> readAll(const std::string& text) {
   RoutineTable table = readRoutineTable(scanner);
   EXPECT_TRUE(scanner.atEnd());
   std::vector<std::string> described;
-  for (const Routine& routine : table.routines) described.push_back(describe(table, routine));
+  for (std::size_t i = 0; i < table.routines.size(); ++i) described.push_back(describe(table, i));
   return described;
 }
 

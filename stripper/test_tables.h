@@ -11,7 +11,7 @@ namespace kestrel::strip {
 class TableBuilder {
  public:
   TableBuilder& routine(const std::string& label, RoutineKind kind = RoutineKind::Forth, bool root = false) {
-    table_.routines.push_back(Routine{label, table_.labels.intern(label), kind, root, {}});
+    table_.addRoutine(label, label, kind, root);
     return *this;
   }
   TableBuilder& root(const std::string& label) { return routine(label, RoutineKind::Forth, true); }
@@ -21,7 +21,7 @@ class TableBuilder {
 
  private:
   TableBuilder& reference(const std::string& target, bool isCall) {
-    table_.routines.back().references.push_back(Reference{table_.labels.intern(target), isCall});
+    table_.addReference(target, isCall);
     return *this;
   }
   RoutineTable table_;
