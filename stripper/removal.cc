@@ -1,62 +1,78 @@
 #include "stripper/removal.h"
 
 #include <cstddef>
-#include <limits>
+#include <cstdint>
 
 namespace kestrel::strip {
 
 namespace {
 
-constexpr std::size_t kNoRoutine = std::numeric_limits<std::size_t>::max();
+constexpr std::uint32_t kNoRoutine = ~std::uint32_t{0};
 
-// How many references of remaining routines name each label.
-std::vector<std::size_t> countReferences(const RoutineTable& table) {
-  std::vector<std::size_t> counts(table.labels.size(), 0);
-  for (const Reference& reference : table.references) ++counts[reference.target];
-  return counts;
-}
+// What the removal needs to know of a label, in one record so that a
+// reference costs one memory access: how many references of remaining
+// routines name it, and its routines.
+struct LabelUse {
+  std::uint32_t references = 0;
+  std::uint32_t firstRoutine : 31 = kNoRoutine >> 1;  // the table's limits keep indexes below this
+  std::uint32_t shared : 1 = 0;                     // more routines follow through `nextWithLabel`
+};
+constexpr std::uint32_t kNoFirstRoutine = kNoRoutine >> 1;
 
-// The routines of each label as lists threaded through one vector: the first
-// routine of a label, and for each routine the next one with its label.
-struct RoutinesByLabel {
-  std::vector<std::size_t> first;
-  std::vector<std::size_t> next;
+struct LabelUses {
+  std::vector<LabelUse> ofLabel;
+  std::vector<std::uint32_t> nextWithLabel;  // for each routine, only read for shared labels
 };
 
-RoutinesByLabel routinesByLabel(const RoutineTable& table) {
-  RoutinesByLabel byLabel{std::vector<std::size_t>(table.labels.size(), kNoRoutine),
-                          std::vector<std::size_t>(table.routines.size(), kNoRoutine)};
+LabelUses findLabelUses(const RoutineTable& table) {
+  LabelUses uses{std::vector<LabelUse>(table.labels.size()),
+                 std::vector<std::uint32_t>(table.routines.size(), kNoRoutine)};
+  for (const Reference& reference : table.references) ++uses.ofLabel[reference.target].references;
   for (std::size_t i = table.routines.size(); i-- > 0;) {
-    std::size_t& first = byLabel.first[table.routines[i].label];
-    byLabel.next[i] = first;
-    first = i;
+    LabelUse& use = uses.ofLabel[table.routines[i].label];
+    if (use.firstRoutine != kNoFirstRoutine) {
+      uses.nextWithLabel[i] = use.firstRoutine;
+      use.shared = 1;
+    }
+    use.firstRoutine = static_cast<std::uint32_t>(i);
   }
-  return byLabel;
+  return uses;
 }
 
 }  // namespace
 
 // Reference counts and a work list give in linear time the same result as
 // repeated passes over the table: a label's count reaches zero only once, and
-// the routines of that label are queued then.
+// the routines of that label are queued then. The result does not depend on
+// the order in which the list is worked off.
 std::vector<bool> findKeptRoutines(const RoutineTable& table) {
   const std::vector<Routine>& routines = table.routines;
-  std::vector<std::size_t> counts = countReferences(table);
-  const RoutinesByLabel byLabel = routinesByLabel(table);
-  std::vector<bool> kept(routines.size(), true);
+  LabelUses uses = findLabelUses(table);
+  // Not a root and not yet queued.
+  std::vector<bool> removable(routines.size());
+  for (std::size_t i = 0; i < routines.size(); ++i) removable[i] = !routines[i].root;
 
-  std::vector<std::size_t> unreferenced;
+  std::vector<std::uint32_t> queue;
+  auto enqueue = [&](std::uint32_t routine) {
+    if (!removable[routine]) return;
+    removable[routine] = false;
+    queue.push_back(routine);
+  };
   for (std::size_t i = 0; i < routines.size(); ++i) {
-    if (!routines[i].root && counts[routines[i].label] == 0) unreferenced.push_back(i);
+    if (uses.ofLabel[routines[i].label].references == 0) enqueue(static_cast<std::uint32_t>(i));
   }
-  while (!unreferenced.empty()) {
-    std::size_t removed = unreferenced.back();
-    unreferenced.pop_back();
+  std::vector<bool> kept(routines.size(), true);
+  for (std::size_t next = 0; next < queue.size(); ++next) {
+    std::uint32_t removed = queue[next];
     kept[removed] = false;
     for (const Reference& reference : table.referencesOf(removed)) {
-      if (--counts[reference.target] != 0) continue;
-      for (std::size_t other = byLabel.first[reference.target]; other != kNoRoutine; other = byLabel.next[other]) {
-        if (kept[other] && !routines[other].root) unreferenced.push_back(other);
+      LabelUse& use = uses.ofLabel[reference.target];
+      if (--use.references != 0 || use.firstRoutine == kNoFirstRoutine) continue;
+      enqueue(use.firstRoutine);
+      if (!use.shared) continue;
+      for (std::uint32_t other = uses.nextWithLabel[use.firstRoutine]; other != kNoRoutine;
+           other = uses.nextWithLabel[other]) {
+        enqueue(other);
       }
     }
   }

@@ -1,8 +1,13 @@
 #include "stripper/routine_table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <stdexcept>
+
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <xmmintrin.h>
+#endif
 
 namespace kestrel::strip {
 
@@ -11,25 +16,35 @@ namespace {
 constexpr std::size_t kTextBlockSize = 1024 * 1024;
 constexpr std::size_t kInitialSlots = 1024;
 
+void prefetchForWriting(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(address, 1);
+#elif defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
+  _mm_prefetch(static_cast<const char*>(address), _MM_HINT_T0);
+#else
+  (void)address;
+#endif
+}
+
+}  // namespace
+
 // Eight bytes at a time, mixed by multiplication; the high half of the last
 // product, which depends on every byte, is the hash.
-std::uint32_t hashText(std::string_view text) {
+std::uint32_t LabelSet::hash(std::string_view text) {
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-  std::uint64_t hash = (text.size() + 1) * kMultiplier;
+  std::uint64_t mixed = (text.size() + 1) * kMultiplier;
   std::size_t at = 0;
   for (; at + 8 <= text.size(); at += 8) {
     std::uint64_t word;
     std::memcpy(&word, text.data() + at, 8);
-    hash = (hash ^ word) * kMultiplier;
-    hash ^= hash >> 32;
+    mixed = (mixed ^ word) * kMultiplier;
+    mixed ^= mixed >> 32;
   }
   std::uint64_t last = 0;
   if (at < text.size()) std::memcpy(&last, text.data() + at, text.size() - at);
-  hash = (hash ^ last) * kMultiplier;
-  return static_cast<std::uint32_t>(hash >> 32);
+  mixed = (mixed ^ last) * kMultiplier;
+  return static_cast<std::uint32_t>(mixed >> 32);
 }
-
-}  // namespace
 
 std::string_view TextStore::keep(std::string_view text) {
   if (text.empty()) return {};
@@ -44,50 +59,57 @@ std::string_view TextStore::keep(std::string_view text) {
   return std::string_view(copy, text.size());
 }
 
-std::size_t LabelSet::slotFor(std::string_view text, std::uint32_t hash) const {
+std::size_t LabelSet::slotFor(std::string_view text, std::uint32_t textHash) const {
   std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+  for (std::size_t at = textHash >> slotShift_;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.id == kEmpty || (slot.hash == hash && texts_[slot.id] == text)) return at;
+    if (slot.id == kEmpty || (slot.hash == textHash && texts_[slot.id] == text)) return at;
   }
 }
 
+// The old slots are taken in order, so their new places are too.
 void LabelSet::grow() {
   std::vector<Slot> old = std::move(slots_);
   slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Slot{0, kEmpty});
+  slotShift_ = static_cast<unsigned>(32 - std::countr_zero(slots_.size()));
   std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.id == kEmpty) continue;
-    std::size_t at = slot.hash & mask;
+    std::size_t at = slot.hash >> slotShift_;
     while (slots_[at].id != kEmpty) at = (at + 1) & mask;
     slots_[at] = slot;
   }
 }
 
-LabelId LabelSet::intern(std::string_view text) {
+LabelId LabelSet::intern(std::string_view text, std::uint32_t textHash) {
   if ((texts_.size() + 1) * 4 > slots_.size() * 3) grow();
-  std::uint32_t hash = hashText(text);
-  Slot& slot = slots_[slotFor(text, hash)];
+  Slot& slot = slots_[slotFor(text, textHash)];
   if (slot.id != kEmpty) return slot.id;
   if (texts_.size() == kMaxLabels) throw std::length_error("too many labels");
-  slot = Slot{hash, static_cast<LabelId>(texts_.size())};
+  slot = Slot{textHash, static_cast<LabelId>(texts_.size())};
   texts_.push_back(store_.keep(text));
   return slot.id;
 }
 
+void LabelSet::prefetch(std::uint32_t textHash) const {
+  if (!slots_.empty()) prefetchForWriting(&slots_[textHash >> slotShift_]);
+}
+
 std::optional<LabelId> LabelSet::find(std::string_view text) const {
   if (slots_.empty()) return std::nullopt;
-  const Slot& slot = slots_[slotFor(text, hashText(text))];
+  const Slot& slot = slots_[slotFor(text, hash(text))];
   if (slot.id == kEmpty) return std::nullopt;
   return slot.id;
 }
 
-void RoutineTable::addRoutine(std::string_view name, std::string_view label, RoutineKind kind, bool root) {
-  routines.push_back(Routine{names.keep(name), labels.intern(label), kind, root, references.size()});
+void RoutineTable::addRoutine(std::string_view name, LabelId label, RoutineKind kind, bool root) {
+  if (routines.size() == kMaxRoutines) throw std::length_error("too many routines");
+  routines.push_back(Routine{names.keep(name), label, kind, root, references.size()});
 }
 
-void RoutineTable::addReference(std::string_view target, bool isCall) {
-  references.push_back(Reference{labels.intern(target), isCall});
+void RoutineTable::addReference(LabelId target, bool isCall) {
+  if (references.size() == kMaxReferences) throw std::length_error("too many references");
+  references.push_back(Reference{target, isCall});
 }
 
 std::span<const Reference> RoutineTable::referencesOf(std::size_t routine) const {

@@ -42,8 +42,15 @@ class LabelSet {
   // Label ids run from 0 up; there can be 2^31 - 1 of them.
   static constexpr std::size_t kMaxLabels = (std::size_t{1} << 31) - 1;
 
-  LabelId intern(std::string_view text);
+  static std::uint32_t hash(std::string_view text);
+
+  LabelId intern(std::string_view text) { return intern(text, hash(text)); }
+  // `textHash` is hash(text).
+  LabelId intern(std::string_view text, std::uint32_t textHash);
   std::optional<LabelId> find(std::string_view text) const;
+  // Starts fetching the memory that interning a text with this hash will
+  // look at first, so that the intern need not wait for it. Changes nothing.
+  void prefetch(std::uint32_t textHash) const;
   std::string_view text(LabelId id) const { return texts_[id]; }
   std::size_t size() const { return texts_.size(); }
 
@@ -53,13 +60,15 @@ class LabelSet {
     std::uint32_t hash;
     LabelId id;  // kEmpty for an unused slot
   };
-  // The slot that holds `text`, or the unused slot where it would go.
-  std::size_t slotFor(std::string_view text, std::uint32_t hash) const;
+  // The slot that holds `text`, or the unused slot where it would go. A
+  // label's search starts at the slot numbered by the top bits of its hash.
+  std::size_t slotFor(std::string_view text, std::uint32_t textHash) const;
   void grow();
 
   TextStore store_;
   std::vector<std::string_view> texts_;
   std::vector<Slot> slots_;  // a power of two in number, at most 3/4 used
+  unsigned slotShift_ = 32;  // 32 minus the number of bits of a slot number
 };
 
 struct Reference {
@@ -75,15 +84,24 @@ struct Routine {
   std::size_t firstReference;  // index in RoutineTable::references
 };
 
+// A table holds fewer than 2^31 routines and fewer than 2^32 references;
+// adding more throws std::length_error.
 struct RoutineTable {
+  static constexpr std::size_t kMaxRoutines = (std::size_t{1} << 31) - 1;
+  static constexpr std::size_t kMaxReferences = (std::size_t{1} << 32) - 1;
+
   LabelSet labels;  // routine labels and reference targets
   std::vector<Routine> routines;
   std::vector<Reference> references;  // of all routines, in table order
   TextStore names;
 
-  void addRoutine(std::string_view name, std::string_view label, RoutineKind kind, bool root);
+  void addRoutine(std::string_view name, std::string_view label, RoutineKind kind, bool root) {
+    addRoutine(name, labels.intern(label), kind, root);
+  }
+  void addRoutine(std::string_view name, LabelId label, RoutineKind kind, bool root);
   // Adds a reference to the routine added last.
-  void addReference(std::string_view target, bool isCall);
+  void addReference(std::string_view target, bool isCall) { addReference(labels.intern(target), isCall); }
+  void addReference(LabelId target, bool isCall);
   std::span<const Reference> referencesOf(std::size_t routine) const;
 };
 
