@@ -1,7 +1,6 @@
 #include "stripper/routine_table.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <stdexcept>
 
@@ -28,9 +27,11 @@ void prefetchForWriting(const void* address) {
 
 }  // namespace
 
+namespace {
+
 // Eight bytes at a time, mixed by multiplication; the high half of the last
 // product, which depends on every byte, is the hash.
-std::uint32_t LabelSet::hash(std::string_view text) {
+std::uint32_t hashBytes(std::string_view text) {
   constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
   std::uint64_t mixed = (text.size() + 1) * kMultiplier;
   std::size_t at = 0;
@@ -46,6 +47,14 @@ std::uint32_t LabelSet::hash(std::string_view text) {
   return static_cast<std::uint32_t>(mixed >> 32);
 }
 
+}  // namespace
+
+std::uint32_t LabelSet::hash(std::string_view text) {
+  if (text.empty()) return hashBytes(text) & ~0xFFu;
+  std::uint32_t last = static_cast<unsigned char>(text.back());
+  return (hashBytes(text.substr(0, text.size() - 1)) & ~0xFFu) | last;
+}
+
 std::string_view TextStore::keep(std::string_view text) {
   if (text.empty()) return {};
   if (blocks_.empty() || blocks_.back().size - blocks_.back().used < text.size()) {
@@ -59,23 +68,31 @@ std::string_view TextStore::keep(std::string_view text) {
   return std::string_view(copy, text.size());
 }
 
+// The 24 bits of the stem pick a place in the table, in the order of their
+// values; the last character moves the start from there by two slots per
+// value of its low six bits, which leaves room between neighbours.
+std::size_t LabelSet::firstSlot(std::uint32_t textHash) const {
+  std::uint64_t stem = textHash >> 8;
+  std::size_t place = static_cast<std::size_t>((stem * slots_.size()) >> 24);
+  return (place + 2 * (textHash & 63)) & (slots_.size() - 1);
+}
+
 std::size_t LabelSet::slotFor(std::string_view text, std::uint32_t textHash) const {
   std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = textHash >> slotShift_;; at = (at + 1) & mask) {
+  for (std::size_t at = firstSlot(textHash);; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
     if (slot.id == kEmpty || (slot.hash == textHash && texts_[slot.id] == text)) return at;
   }
 }
 
-// The old slots are taken in order, so their new places are too.
+// The old slots are taken in order, so their new places mostly are too.
 void LabelSet::grow() {
   std::vector<Slot> old = std::move(slots_);
   slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Slot{0, kEmpty});
-  slotShift_ = static_cast<unsigned>(32 - std::countr_zero(slots_.size()));
   std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.id == kEmpty) continue;
-    std::size_t at = slot.hash >> slotShift_;
+    std::size_t at = firstSlot(slot.hash);
     while (slots_[at].id != kEmpty) at = (at + 1) & mask;
     slots_[at] = slot;
   }
@@ -92,7 +109,7 @@ LabelId LabelSet::intern(std::string_view text, std::uint32_t textHash) {
 }
 
 void LabelSet::prefetch(std::uint32_t textHash) const {
-  if (!slots_.empty()) prefetchForWriting(&slots_[textHash >> slotShift_]);
+  if (!slots_.empty()) prefetchForWriting(&slots_[firstSlot(textHash)]);
 }
 
 std::optional<LabelId> LabelSet::find(std::string_view text) const {

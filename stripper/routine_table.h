@@ -42,6 +42,11 @@ class LabelSet {
   // Label ids run from 0 up; there can be 2^31 - 1 of them.
   static constexpr std::size_t kMaxLabels = (std::size_t{1} << 31) - 1;
 
+  // The top 24 bits come from the text without its last character (the
+  // stem), the low 8 bits are that character. Labels that differ only in
+  // their last character, such as those that end in a counter, so find their
+  // places near one another: filling a large table then waits far less for
+  // memory.
   static std::uint32_t hash(std::string_view text);
 
   LabelId intern(std::string_view text) { return intern(text, hash(text)); }
@@ -60,15 +65,15 @@ class LabelSet {
     std::uint32_t hash;
     LabelId id;  // kEmpty for an unused slot
   };
-  // The slot that holds `text`, or the unused slot where it would go. A
-  // label's search starts at the slot numbered by the top bits of its hash.
+  // Where the search for a label starts.
+  std::size_t firstSlot(std::uint32_t textHash) const;
+  // The slot that holds `text`, or the unused slot where it would go.
   std::size_t slotFor(std::string_view text, std::uint32_t textHash) const;
   void grow();
 
   TextStore store_;
   std::vector<std::string_view> texts_;
   std::vector<Slot> slots_;  // a power of two in number, at most 3/4 used
-  unsigned slotShift_ = 32;  // 32 minus the number of bits of a slot number
 };
 
 struct Reference {
