@@ -41,38 +41,41 @@ LabelUses findLabelUses(const RoutineTable& table) {
 
 }  // namespace
 
-// Reference counts and a work list give in linear time the same result as
-// repeated passes over the table: a label's count reaches zero only once, and
-// the routines of that label are queued then. The result does not depend on
-// the order in which the list is worked off.
+// Reference counts give in linear time the same result as repeated passes
+// over the table: a label's count reaches zero only once, and the routines of
+// that label can go then. The result does not depend on the order in which
+// routines go. Here the table is swept from its end to its start, since
+// references mostly point back to earlier routines: a routine whose label
+// loses its last referrer is then mostly still ahead of the sweep, and only
+// those already passed go on a work list. So memory is mostly read in order.
 std::vector<bool> findKeptRoutines(const RoutineTable& table) {
   const std::vector<Routine>& routines = table.routines;
   LabelUses uses = findLabelUses(table);
-  // Not a root and not yet queued.
+  // Not a root and not yet removed or listed.
   std::vector<bool> removable(routines.size());
   for (std::size_t i = 0; i < routines.size(); ++i) removable[i] = !routines[i].root;
-
-  std::vector<std::uint32_t> queue;
-  auto enqueue = [&](std::uint32_t routine) {
-    if (!removable[routine]) return;
-    removable[routine] = false;
-    queue.push_back(routine);
-  };
-  for (std::size_t i = 0; i < routines.size(); ++i) {
-    if (uses.ofLabel[routines[i].label].references == 0) enqueue(static_cast<std::uint32_t>(i));
-  }
   std::vector<bool> kept(routines.size(), true);
-  for (std::size_t next = 0; next < queue.size(); ++next) {
-    std::uint32_t removed = queue[next];
-    kept[removed] = false;
-    for (const Reference& reference : table.referencesOf(removed)) {
-      LabelUse& use = uses.ofLabel[reference.target];
-      if (--use.references != 0 || use.firstRoutine == kNoFirstRoutine) continue;
-      enqueue(use.firstRoutine);
-      if (!use.shared) continue;
-      for (std::uint32_t other = uses.nextWithLabel[use.firstRoutine]; other != kNoRoutine;
-           other = uses.nextWithLabel[other]) {
-        enqueue(other);
+  std::vector<std::uint32_t> passed;  // routines behind the sweep that can go
+
+  for (std::size_t sweep = routines.size(); sweep-- > 0;) {
+    if (!removable[sweep] || uses.ofLabel[routines[sweep].label].references != 0) continue;
+    removable[sweep] = false;
+    passed.push_back(static_cast<std::uint32_t>(sweep));
+    while (!passed.empty()) {
+      std::uint32_t removed = passed.back();
+      passed.pop_back();
+      kept[removed] = false;
+      for (const Reference& reference : table.referencesOf(removed)) {
+        LabelUse& use = uses.ofLabel[reference.target];
+        if (--use.references != 0 || use.firstRoutine == kNoFirstRoutine) continue;
+        // Routines before the sweep are met by it.
+        for (std::uint32_t other = use.firstRoutine; other != kNoRoutine;
+             other = use.shared ? uses.nextWithLabel[other] : kNoRoutine) {
+          if (other > sweep && removable[other]) {
+            removable[other] = false;
+            passed.push_back(other);
+          }
+        }
       }
     }
   }
