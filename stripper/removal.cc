@@ -12,12 +12,13 @@ constexpr std::uint32_t kNoRoutine = ~std::uint32_t{0};
 // What the removal needs to know of a label, in one record so that a
 // reference costs one memory access: how many references of remaining
 // routines name it, and its routines.
+constexpr std::uint32_t kNoFirstRoutine = kNoRoutine >> 1;  // the table's limits keep indexes below this
+
 struct LabelUse {
-  std::uint32_t references = 0;
-  std::uint32_t firstRoutine : 31 = kNoRoutine >> 1;  // the table's limits keep indexes below this
-  std::uint32_t shared : 1 = 0;                     // more routines follow through `nextWithLabel`
+  std::uint32_t references;
+  std::uint32_t firstRoutine : 31;  // kNoFirstRoutine when none
+  std::uint32_t shared : 1;         // more routines follow through `nextWithLabel`
 };
-constexpr std::uint32_t kNoFirstRoutine = kNoRoutine >> 1;
 
 struct LabelUses {
   std::vector<LabelUse> ofLabel;
@@ -25,7 +26,7 @@ struct LabelUses {
 };
 
 LabelUses findLabelUses(const RoutineTable& table) {
-  LabelUses uses{std::vector<LabelUse>(table.labels.size()),
+  LabelUses uses{std::vector<LabelUse>(table.labels.size(), LabelUse{0, kNoFirstRoutine, 0}),
                  std::vector<std::uint32_t>(table.routines.size(), kNoRoutine)};
   for (const Reference& reference : table.references) ++uses.ofLabel[reference.target].references;
   for (std::size_t i = table.routines.size(); i-- > 0;) {

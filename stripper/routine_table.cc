@@ -4,8 +4,9 @@
 #include <cstring>
 #include <stdexcept>
 
-#if defined(_MSC_VER) && !defined(__clang__)
+#if defined(_MSC_VER) && !defined(__clang__) && (defined(_M_X64) || defined(_M_IX86))
 #include <xmmintrin.h>
+#define KSTRIP_MM_PREFETCH 1
 #endif
 
 namespace kestrel::strip {
@@ -18,7 +19,7 @@ constexpr std::size_t kInitialSlots = 1024;
 void prefetchForWriting(const void* address) {
 #if defined(__GNUC__) || defined(__clang__)
   __builtin_prefetch(address, 1);
-#elif defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
+#elif defined(KSTRIP_MM_PREFETCH)
   _mm_prefetch(static_cast<const char*>(address), _MM_HINT_T0);
 #else
   (void)address;
