@@ -20,13 +20,21 @@
 
 namespace {
 
+// A prefix followed by a number, built without "text" + std::string, which
+// GCC 12 at -O3 warns about wrongly.
+std::string numbered(const char* prefix, std::uint64_t n) {
+  std::string text(prefix);
+  text += std::to_string(n);
+  return text;
+}
+
 class Generator {
  public:
   explicit Generator(std::uint64_t seed) : state_(seed) {}
 
   // One definition, as source text; `n` numbers the word.
   std::string definition(std::uint64_t n) {
-    std::string name = "w" + std::to_string(n);
+    std::string name = numbered("w", n);
     std::string text;
     switch (n % 16) {
       case 0: text = "\\ word " + name + ": arithmetic on the data stack\n"; break;
@@ -71,7 +79,7 @@ class Generator {
   std::string previous(std::uint64_t n) {
     if (n == 0) return "dup";
     std::uint64_t back = pick(4) != 0 ? 1 + pick(64) : 1 + pick(static_cast<std::uint32_t>(std::min<std::uint64_t>(n, 1u << 30)));
-    return "w" + std::to_string(back > n ? 0 : n - back);
+    return numbered("w", back > n ? 0 : n - back);
   }
   std::string words() {
     static const char* const kWords[] = {"count", "ready", "motor", "valve", "sensor", "limit", "reset", "tick"};
@@ -117,18 +125,18 @@ int main(int argc, char** argv) {
   std::uint64_t n = 0;
   int rcallUses = 0;
   for (int part = 0; part < kParts; ++part) {
-    std::string name = "part" + std::to_string(part) + ".f";
+    std::string name = numbered("part", static_cast<std::uint64_t>(part)) + ".f";
     main << "fload " << name << "\n";
     std::ofstream file(folder / name, std::ios::binary);
     std::uint64_t partEnd = target * (part + 1) / kParts;
     while (written < partEnd) {
       std::string text = generator.definition(n);
-      if (n % 97 == 0) text += std::to_string(n % 60000) + " constant k" + std::to_string(n) + "\n";
+      if (n % 97 == 0) text += std::to_string(n % 60000) + numbered(" constant k", n) + "\n";
       if (n % 89 == 0 && rcallUses < 200) {
-        text += ": r" + std::to_string(n) + " settle ;\n";
+        text += numbered(": r", n) + " settle ;\n";
         ++rcallUses;
       }
-      if (n % 101 == 0) text += "debug [if] : dbg" + std::to_string(n) + " ; [then]\n";
+      if (n % 101 == 0) text += numbered("debug [if] : dbg", n) + " ; [then]\n";
       file << text;
       written += text.size();
       ++n;

@@ -71,7 +71,7 @@ TEST_F(SourceFileTest, PeekDoesNotTakeOrCountLines) {
 
 TEST_F(SourceFileTest, SuspendedFileResumesWhereItStopped) {
   std::string text;
-  for (int i = 0; i < 30000; ++i) text += "w" + std::to_string(i) + " ";
+  for (int i = 0; i < 30000; ++i) text.append("w").append(std::to_string(i)).append(" ");
   auto file = SourceFile::open(write("a.f", text), "a.f");
   std::string head;
   for (int i = 0; i < 70000; ++i) head.push_back(static_cast<char>(file->get()));

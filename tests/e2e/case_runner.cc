@@ -62,8 +62,8 @@ RunResult runProgram(const fs::path& program, const std::vector<std::string>& ar
   fs::path outFile = dir.parent_path() / (dir.filename().string() + ".stdout");
   fs::path errFile = dir.parent_path() / (dir.filename().string() + ".stderr");
   std::string command = quote(program.string());
-  for (const std::string& arg : args) command += " " + quote(arg);
-  command += " > " + quote(outFile.string()) + " 2> " + quote(errFile.string());
+  for (const std::string& arg : args) command.append(" ").append(quote(arg));
+  command.append(" > ").append(quote(outFile.string())).append(" 2> ").append(quote(errFile.string()));
 
   Environment saved;
   for (const auto& [name, value] : env) {

@@ -49,7 +49,7 @@ std::string dataStackLine(const Cpu& cpu, const DataStackLayout& layout, bool he
     if (hex) {
       line += format(" 0x%04x", cell);
     } else {
-      line += " " + std::to_string(static_cast<std::int16_t>(cell));
+      line.append(" ").append(std::to_string(static_cast<std::int16_t>(cell)));
     }
   }
   return line;
