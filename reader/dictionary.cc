@@ -19,8 +19,8 @@ std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.word == nullptr) return i;
-    if (slot.hash == hash && equalsNoCase(slot.word->name(), name)) return i;
+    if (slot.index == 0) return i;
+    if (slot.hash == hash && equalsNoCase(wordAt(slot)->name(), name)) return i;
   }
 }
 
@@ -34,13 +34,14 @@ void Dictionary::prefetch(std::string_view name) const {
 
 Word* Dictionary::find(std::string_view name) const {
   std::uint32_t hash = foldedHash(name);
-  Slot& recent = recent_[hash % kRecentSize];
+  Recent& recent = recent_[hash % kRecentSize];
   if (recent.word != nullptr && recent.hash == hash && equalsNoCase(recent.word->name(), name)) {
     return recent.word;
   }
-  Word* word = slots_[slotFor(name, hash)].word;
-  if (word != nullptr) recent = {hash, word};
-  return word;
+  const Slot& slot = slots_[slotFor(name, hash)];
+  if (slot.index == 0) return nullptr;
+  recent = {hash, wordAt(slot)};
+  return recent.word;
 }
 
 void Dictionary::grow() {
@@ -48,9 +49,9 @@ void Dictionary::grow() {
   old.swap(slots_);
   std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
-    if (slot.word == nullptr) continue;
+    if (slot.index == 0) continue;
     std::size_t i = slot.hash & mask;
-    while (slots_[i].word != nullptr) i = (i + 1) & mask;
+    while (slots_[i].index != 0) i = (i + 1) & mask;
     slots_[i] = slot;
   }
 }
@@ -58,12 +59,12 @@ void Dictionary::grow() {
 Word* Dictionary::insert(std::unique_ptr<Word> word) {
   std::uint32_t hash = foldedHash(word->name());
   std::size_t i = slotFor(word->name(), hash);
-  if (slots_[i].word != nullptr) return nullptr;
-  slots_[i] = {hash, word.get()};
-  recent_[hash % kRecentSize] = slots_[i];
+  if (slots_[i].index != 0) return nullptr;
+  recent_[hash % kRecentSize] = {hash, word.get()};
   words_.push_back(std::move(word));
+  slots_[i] = {hash, static_cast<std::uint32_t>(words_.size())};
   mostRecent_ = words_.back().get();
-  if (words_.size() * 2 > slots_.size()) grow();
+  if (words_.size() * 4 > slots_.size() * 3) grow();
   return mostRecent_;
 }
 

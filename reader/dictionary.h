@@ -42,20 +42,27 @@ class Dictionary {
   void addValueWord(ValueWord* word, std::int32_t value);
 
  private:
-  // An open-addressing table: lookups touch one slot and one word.
+  // An open-addressing table of 8-byte slots, small enough to stay mostly
+  // in the processor's cache: a new name is placed by comparing hashes only,
+  // and a word is looked at only when its hash matches.
   struct Slot {
     std::uint32_t hash = 0;
-    Word* word = nullptr;
+    std::uint32_t index = 0;  // 1 + the word's position in words_; 0 when empty
   };
+  Word* wordAt(const Slot& slot) const { return words_[slot.index - 1].get(); }
   // The slot that holds `name`, or the empty slot where it would go.
   std::size_t slotFor(std::string_view name, std::uint32_t hash) const;
   void grow();
 
-  std::vector<Slot> slots_;  // a power of two in size, at most half full
+  std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
   // Recently found words, by hash: programs mostly use the words defined
   // shortly before, whose slots lie scattered over the whole table.
   static constexpr std::size_t kRecentSize = 1024;
-  mutable std::array<Slot, kRecentSize> recent_{};
+  struct Recent {
+    std::uint32_t hash = 0;
+    Word* word = nullptr;
+  };
+  mutable std::array<Recent, kRecentSize> recent_{};
   std::vector<std::unique_ptr<Word>> words_;
   // Value words by value: the 16-bit range that constants and data
   // addresses take is indexed directly, anything else is hashed.
