@@ -42,6 +42,12 @@ std::error_code moveWithoutReplacing(const fs::path& from, const fs::path& to) {
   std::error_code error;
   if (fs::exists(fs::symlink_status(to, error))) return std::make_error_code(std::errc::file_exists);
   fs::rename(from, to, error);
+  if (error == std::errc::cross_device_link) {
+    // Another file system (the stripped copy is written in the current
+    // directory): move by copying, so the input name is not left empty.
+    error.clear();
+    if (fs::copy_file(from, to, fs::copy_options::none, error)) fs::remove(from, error);
+  }
   return error;
 }
 

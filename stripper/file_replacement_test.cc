@@ -25,6 +25,21 @@ TEST(BackupNameTest, CutAtFirstDotOfFileNamePart) {
   EXPECT_EQ(backupNameFor(longName + ".asm"), longName + ".~");
 }
 
+TEST(ReplaceInputTest, MovesAcrossFileSystemsByCopying) {
+  // The stripped copy lies in the current directory, the input possibly on
+  // another file system; /dev/shm is one where it exists.
+  const fs::path otherFileSystem = "/dev/shm";
+  if (!fs::is_directory(otherFileSystem)) GTEST_SKIP() << "no second file system to move to";
+  TestDirectory dir;
+  writeFile(dir / "stripped.asm", "stripped");
+  const fs::path target = otherFileSystem / ("kstrip-move-" + dir.path().filename().string());
+  std::error_code error = moveWithoutReplacing(dir / "stripped.asm", target);
+  EXPECT_FALSE(error) << error.message();
+  EXPECT_EQ(readFile(target), "stripped");
+  EXPECT_FALSE(fs::exists(dir / "stripped.asm"));
+  fs::remove(target);
+}
+
 const std::string kFileExists = std::make_error_code(std::errc::file_exists).message();
 
 TEST(ReplaceInputTest, InputThatIsItsOwnBackupIsLeftAlone) {
