@@ -168,17 +168,17 @@ void loadSymbols(const CommandLine& line, Symbols& symbols) {
   symbols.addListing(readFile(path));
 }
 
-MemoryPrint memoryPrint(const Symbols& symbols, const std::string& spec) {
-  std::string where = spec;
+MemoryPrint memoryPrint(const Symbols& symbols, const std::string& request) {
+  std::string where = request;
   unsigned count = 1;
-  if (std::size_t colon = spec.find(':'); colon != std::string::npos) {
-    where = spec.substr(0, colon);
-    std::uint64_t n = number("--print", spec.substr(colon + 1));
-    if (n == 0 || n > 256) throw InputError("--print: count must be 1 to 256: " + spec);
+  if (std::size_t colon = request.find(':'); colon != std::string::npos) {
+    where = request.substr(0, colon);
+    std::uint64_t n = number("--print", request.substr(colon + 1));
+    if (n == 0 || n > 256) throw InputError("--print: count must be 1 to 256: " + request);
     count = static_cast<unsigned>(n);
   }
   std::uint32_t address = symbols.resolve(where);
-  if (std::uint64_t{address} + count > Cpu::kDataBytes) throw InputError("--print: no such data address: " + spec);
+  if (std::uint64_t{address} + count > Cpu::kDataBytes) throw InputError("--print: no such data address: " + request);
   return {where, static_cast<std::uint16_t>(address), count};
 }
 
@@ -200,7 +200,7 @@ Plan makePlan(const CommandLine& line, const Symbols& symbols) {
     if (address >= Cpu::kProgramWords) throw InputError("--stop-at: no such program address: " + where);
     plan.run.stopAddresses.push_back(static_cast<std::uint16_t>(address));
   }
-  for (const std::string& spec : line.prints) plan.prints.push_back(memoryPrint(symbols, spec));
+  for (const std::string& request : line.prints) plan.prints.push_back(memoryPrint(symbols, request));
   if (line.dumpStack != StackDump::None) {
     plan.stack = {dataAddress(symbols, "DSTACKORG"), dataAddress(symbols, "THIGH"),
                   dataAddress(symbols, "TLOW")};
