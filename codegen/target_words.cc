@@ -1,7 +1,5 @@
 #include "codegen/target_words.h"
 
-#include "codegen/control_flow.h"
-#include "codegen/literals.h"
 #include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"

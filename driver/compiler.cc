@@ -19,10 +19,6 @@ namespace {
 
 constexpr const char* kBanner = "KESTREL target compiler for PIC17CXX v0.10.12";
 
-[[noreturn]] void cannotOpen(const std::string& name) {
-  throw FatalError("Cannot open file: " + name, kExitCannotOpen);
-}
-
 // Processor time in hundredths of a second.
 std::int64_t clockTicks() {
   return static_cast<std::int64_t>(std::clock()) * 100 / CLOCKS_PER_SEC;
@@ -126,9 +122,9 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
                            : searchFile(settings.inputName, settings.includePath);
   for (const std::string& input : {source, searchFile("kcomp.inc", settings.includePath),
                                    searchFile("internal.inc", settings.includePath)}) {
-    if (sameFile(settings.outputName, input)) cannotOpen(settings.outputName);
+    if (sameFile(settings.outputName, input)) throwCannotOpen(settings.outputName);
   }
-  if (!out.open(settings.outputName)) cannotOpen(settings.outputName);
+  if (!out.open(settings.outputName)) throwCannotOpen(settings.outputName);
   writePrelude();
   if (rom.enabled) openRomStringFiles();
   registerBuiltinWords(*this);
@@ -136,14 +132,14 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
 
 void Compiler::writePrelude() {
   std::string header = searchFile("kcomp.inc", settings.includePath);
-  if (header.empty()) cannotOpen("kcomp.inc");
+  if (header.empty()) throwCannotOpen("kcomp.inc");
   out.line("; Start of the stack area.");
   out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
   out.text("\t#include \"").text(header).text("\"").endLine();
 
   std::string internal = searchFile("internal.inc", settings.includePath);
   std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "rb");
-  if (in == nullptr) cannotOpen("internal.inc");
+  if (in == nullptr) throwCannotOpen("internal.inc");
   copyFile(in, out);
   std::fclose(in);
 }

@@ -29,4 +29,9 @@ class FatalError : public std::runtime_error {
   int status_;
 };
 
+// A file that cannot be opened: the message carries no source position.
+[[noreturn]] inline void throwCannotOpen(const std::string& name) {
+  throw FatalError("Cannot open file: " + name, kExitCannotOpen);
+}
+
 }  // namespace kestrel

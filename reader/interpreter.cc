@@ -11,10 +11,6 @@ namespace kestrel {
 
 namespace {
 
-[[noreturn]] void cannotOpen(const std::string& name) {
-  throw FatalError("Cannot open file: " + name, kExitCannotOpen);
-}
-
 // Opens `name` and makes it the file being read; false when the file was
 // read before in this run (it is then skipped with a warning). The input
 // file may be any readable stream (a pipe, say); an included file must be a
@@ -23,15 +19,15 @@ bool beginFile(Compiler& c, const std::string& name, bool included) {
   std::string fullName = name;
   if (!c.settings.includePath.empty()) {
     fullName = searchFile(name, c.settings.includePath);
-    if (fullName.empty()) cannotOpen(name);
+    if (fullName.empty()) throwCannotOpen(name);
   }
-  if (!isReadableFile(fullName, included)) cannotOpen(name);
+  if (!isReadableFile(fullName, included)) throwCannotOpen(name);
   if (!c.includedFiles.insert(folded(fullName)).second) {
     c.warn("Repeated inclusion of " + fullName);
     return false;
   }
   auto file = SourceFile::open(fullName, name);
-  if (!file) cannotOpen(fullName);
+  if (!file) throwCannotOpen(fullName);
   c.tokens.dropLookahead();
   c.sources.push(std::move(file));
   return true;
