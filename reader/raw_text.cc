@@ -24,20 +24,17 @@ void showComment(SourceStack& sources, std::FILE* console) {
   }
 }
 
-ReadResult readUpTo(SourceStack& sources, char delimiter, std::size_t limit, std::string& text) {
-  ReadResult result;
+std::size_t readUpTo(SourceStack& sources, char delimiter, std::size_t limit, std::string& text) {
+  std::size_t taken = 0;
   text.clear();
-  while (result.taken < limit) {
+  while (taken < limit) {
     int c = sources.get();
     if (c == SourceFile::kEnd) break;
-    ++result.taken;
-    if (c == static_cast<unsigned char>(delimiter)) {
-      result.sawDelimiter = true;
-      break;
-    }
+    ++taken;
+    if (c == static_cast<unsigned char>(delimiter)) break;
     text.push_back(static_cast<char>(c));
   }
-  return result;
+  return taken;
 }
 
 }  // namespace kestrel

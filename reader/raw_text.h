@@ -19,12 +19,9 @@ void skipLine(SourceStack& sources);
 // before it to `console`.
 void showComment(SourceStack& sources, std::FILE* console);
 
-struct ReadResult {
-  std::size_t taken = 0;      // characters read, the delimiter included
-  bool sawDelimiter = false;
-};
 // Reads characters into `text` until the delimiter has been read (it is not
-// stored), `limit` characters have been read, or the input ends.
-ReadResult readUpTo(SourceStack& sources, char delimiter, std::size_t limit, std::string& text);
+// stored), `limit` characters have been read, or the input ends. Returns the
+// number of characters read, the delimiter included.
+std::size_t readUpTo(SourceStack& sources, char delimiter, std::size_t limit, std::string& text);
 
 }  // namespace kestrel

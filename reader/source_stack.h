@@ -28,7 +28,6 @@ class SourceStack {
   std::int32_t positionLine() const { return current() ? current()->line() : 0; }
 
   // Character reading on the current file; the end of input when none.
-  int peek() { return current() ? current()->peek() : SourceFile::kEnd; }
   int get() { return current() ? current()->get() : SourceFile::kEnd; }
   bool good() const { return current() && current()->good(); }
 

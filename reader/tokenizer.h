@@ -25,7 +25,6 @@ class Tokenizer {
   // Takes the next token (the pending lookahead first) and makes it the
   // current token. An empty token means the input has ended.
   const std::string& next();
-  const std::string& current() const { return current_; }
 
   // Reads the next token ahead without taking it; peeking twice gives the
   // same token.

@@ -27,8 +27,7 @@ std::unique_ptr<ColonWord> makeRcallWord(std::string name) {
 void copyAssemblyBlock(Compiler& c) {
   std::string line;
   for (;;) {
-    ReadResult read = readUpTo(c.sources, '\n', kAssemblyLinePiece, line);
-    if (read.taken == 0) return;  // the end of the input
+    if (readUpTo(c.sources, '\n', kAssemblyLinePiece, line) == 0) return;  // the end of the input
     if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) return;
     c.out.line(line);
   }

@@ -16,8 +16,6 @@ struct RamBank {
 
 class RamBanks {
  public:
-  static constexpr std::uint32_t kDefaultStackSize = 186;
-
   RamBanks();
   // Bank 0 ends where the stack area of `stackSize` bytes begins.
   void setStackSize(std::uint32_t stackSize) { banks_[0].limit = 256 - stackSize; }
