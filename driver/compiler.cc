@@ -29,20 +29,12 @@ bool sameFile(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec);
 }
 
-// Copies a file's bytes into the output as they are; a carriage return
-// before a line feed is dropped where text files end lines with both.
+// Copies a text file into the output unchanged (opened in text mode, so
+// line ends read and write as the host's own).
 void copyFile(std::FILE* in, AsmOutput& out) {
   char chunk[1 << 14];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) {
-#ifdef _WIN32
-    std::string text(chunk, got);
-    for (std::size_t pos; (pos = text.find("\r\n")) != std::string::npos;) text.erase(pos, 1);
-    out.text(text);
-#else
-    out.text(std::string_view(chunk, got));
-#endif
-  }
+  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) out.text(std::string_view(chunk, got));
 }
 
 }  // namespace
@@ -138,7 +130,7 @@ void Compiler::writePrelude() {
   out.text("\t#include \"").text(header).text("\"").endLine();
 
   std::string internal = searchFile("internal.inc", settings.includePath);
-  std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "rb");
+  std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "r");
   if (in == nullptr) throwCannotOpen("internal.inc");
   copyFile(in, out);
   std::fclose(in);
