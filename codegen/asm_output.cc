@@ -1,32 +1,75 @@
 #include "codegen/asm_output.h"
 
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
 
 namespace kestrel {
 
+// An existing regular file is written over in place and cut to length when
+// closed, rather than truncated first: freeing all of its old pages and
+// taking new ones costs as much as a fifth of a whole compilation when a
+// large out.asm is compiled again. Where text and binary streams differ,
+// the file is always truncated.
 bool AsmOutput::open(const std::string& path) {
   close();
-  file_ = std::fopen(path.c_str(), "w");
+#ifndef _WIN32
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(path, ec)) {
+    file_ = std::fopen(path.c_str(), "r+");
+    if (file_ != nullptr) overwritten_ = path;
+  }
+#endif
+  if (file_ == nullptr) file_ = std::fopen(path.c_str(), "w");
   if (file_ == nullptr) return false;
   std::setvbuf(file_, nullptr, _IONBF, 0);  // buffered here already
   return true;
 }
 
 void AsmOutput::flush() {
-  if (file_ != nullptr && used_ > 0) std::fwrite(buffer_.get(), 1, used_, file_);
+  if (file_ != nullptr && used_ > 0) {
+    if (!writer_ && used_ == kBufferSize) startWriter();
+    if (writer_) {
+      buffer_ = writer_->exchange(std::move(buffer_), used_);
+    } else {
+      std::fwrite(buffer_.get(), 1, used_, file_);
+    }
+  }
   used_ = 0;
 }
 
-AsmOutput& AsmOutput::writeThrough(std::string_view s) {
-  if (file_ != nullptr) std::fwrite(s.data(), 1, s.size(), file_);
+// Small outputs never start a thread; without one, writing goes on in line.
+void AsmOutput::startWriter() {
+  try {
+    writer_ = std::make_unique<BackgroundWriter>(file_, kBufferSize);
+  } catch (const std::system_error&) {
+    writer_.reset();
+  }
+}
+
+AsmOutput& AsmOutput::textInPieces(std::string_view s) {
+  while (!s.empty()) {
+    if (used_ == kBufferSize) flush();
+    std::size_t piece = std::min(s.size(), kBufferSize - used_);
+    std::memcpy(buffer_.get() + used_, s.data(), piece);
+    used_ += piece;
+    s.remove_prefix(piece);
+  }
   return *this;
 }
 
 void AsmOutput::close() {
   flush();
-  if (file_ != nullptr) {
-    std::fclose(file_);
-    file_ = nullptr;
+  writer_.reset();  // waits until everything queued is written
+  if (file_ == nullptr) return;
+  long end = overwritten_.empty() ? 0 : std::ftell(file_);
+  std::fclose(file_);
+  file_ = nullptr;
+  if (!overwritten_.empty()) {
+    std::error_code ec;
+    if (end >= 0) std::filesystem::resize_file(overwritten_, static_cast<std::uintmax_t>(end), ec);
+    overwritten_.clear();
   }
 }
 

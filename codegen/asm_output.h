@@ -2,6 +2,10 @@
 // Integers go out either as "0x" and lower-case hexadecimal digits of the
 // unsigned 32-bit value (the assembly format) or in signed decimal.
 // A file that could not be opened swallows what is written to it.
+//
+// Once the output outgrows one buffer, full buffers go to a background
+// writer: the compiler fills the next one while the last is being written.
+// Closing waits until everything handed over is in the file.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +14,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "codegen/background_writer.h"
 
 namespace kestrel {
 
@@ -20,7 +26,8 @@ class AsmOutput {
   AsmOutput(const AsmOutput&) = delete;
   AsmOutput& operator=(const AsmOutput&) = delete;
 
-  // Creates or truncates `path` as a text file; false when that fails.
+  // Opens `path` as a text file for writing from its start (an existing
+  // file keeps no older text once closed); false when that fails.
   bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
   // Writes out what is buffered and closes the file.
@@ -28,10 +35,7 @@ class AsmOutput {
   void flush();
 
   AsmOutput& text(std::string_view s) {
-    if (s.size() > kBufferSize - used_) {
-      flush();
-      if (s.size() > kBufferSize) return writeThrough(s);
-    }
+    if (s.size() > kBufferSize - used_) return textInPieces(s);
     std::memcpy(buffer_.get() + used_, s.data(), s.size());
     used_ += s.size();
     return *this;
@@ -45,12 +49,15 @@ class AsmOutput {
   void line(std::string_view s) { text(s).endLine(); }
 
  private:
-  static constexpr std::size_t kBufferSize = 1 << 16;
-  AsmOutput& writeThrough(std::string_view s);
+  static constexpr std::size_t kBufferSize = 1 << 18;
+  AsmOutput& textInPieces(std::string_view s);
+  void startWriter();
 
   std::FILE* file_ = nullptr;
   std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
   std::size_t used_ = 0;
+  std::unique_ptr<BackgroundWriter> writer_;
+  std::string overwritten_;  // the path of an existing file written over in place
 };
 
 // "0x" and the lower-case hexadecimal digits of the low 32 bits of value.

@@ -91,6 +91,25 @@ TEST_F(CompilerTest, FatalErrorKeepsEverythingWrittenBefore) {
   EXPECT_EQ(out.substr(out.size() - 53), ";***************************************************\n");
 }
 
+// Many buffers of output over an older, longer out.asm: the failed run
+// leaves exactly the text the complete run writes up to the failure.
+TEST_F(CompilerTest, FatalErrorAfterLargeOutputLeavesNoOlderText) {
+  std::string source = ": dup ; : drop ;\n";
+  for (int i = 0; i < 60000; ++i) source += numbered(": w", i) + " dup drop ;\n";
+  write("good.f", source);
+  write("bad.f", source + "oops\n");
+  ASSERT_EQ(compile({"-o", "good.asm", "good.f"}), 0);
+  std::string complete = read("good.asm");
+  write("out.asm", complete + complete);
+
+  EXPECT_EQ(compile({"bad.f"}), 2);
+  std::string failed = read("out.asm");
+  EXPECT_GT(failed.size(), 4u << 20);
+  ASSERT_LT(failed.size(), complete.size());
+  EXPECT_TRUE(complete.compare(0, failed.size(), failed) == 0);
+  EXPECT_EQ(failed.substr(failed.size() - 53), ";***************************************************\n");
+}
+
 TEST_F(CompilerTest, DeeplyNestedIncludesRunInConstantStack) {
   constexpr int kDepth = 10000;
   for (int i = 0; i < kDepth; ++i) {

@@ -1,0 +1,113 @@
+// The output file must hold exactly what was written, in order, whether it
+// is small, spans many buffers (written in the background), is written over
+// an older and longer file, or receives text larger than a buffer.
+#include "codegen/asm_output.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace kestrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AsmOutputTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (fs::temp_directory_path() /
+             ("kestrel-asm-output-" +
+              std::string(testing::UnitTest::GetInstance()->current_test_info()->name())))
+                .string();
+    fs::remove(path_);
+  }
+  void TearDown() override { fs::remove(path_); }
+
+  std::string contents() const {
+    std::ifstream in(path_, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  void writeFile(const std::string& text) const { std::ofstream(path_, std::ios::binary) << text; }
+
+  // Writes lines of varied length and numbers through `out`, keeping a copy.
+  static std::string writeLines(AsmOutput& out, int count) {
+    std::string expected;
+    for (int i = 0; i < count; ++i) {
+      std::string word(static_cast<std::size_t>(i % 37), static_cast<char>('a' + i % 26));
+      out.text("\tcall _").text(word).text(" ").hex(i).text(" ").decimal(-i).endLine();
+      expected += "\tcall _" + word + " " + hexNumber(i) + " " + std::to_string(-i) + "\n";
+    }
+    return expected;
+  }
+
+  std::string path_;
+};
+
+TEST_F(AsmOutputTest, SmallOutputIsWrittenOnClose) {
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected = writeLines(out, 10);
+  out.close();
+  EXPECT_EQ(contents(), expected);
+}
+
+TEST_F(AsmOutputTest, OutputOfManyBuffersKeepsItsOrder) {
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected = writeLines(out, 400000);  // about 12 MB
+  out.close();
+  EXPECT_EQ(contents().size(), expected.size());
+  EXPECT_TRUE(contents() == expected);
+}
+
+TEST_F(AsmOutputTest, TextLargerThanABufferGoesOutWhole) {
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected = writeLines(out, 3);
+  std::string big(3 << 20, 'x');
+  for (std::size_t i = 0; i < big.size(); i += 4093) big[i] = static_cast<char>('0' + i % 10);
+  out.text(big);
+  expected += big;
+  expected += writeLines(out, 3);
+  out.close();
+  EXPECT_TRUE(contents() == expected);
+}
+
+TEST_F(AsmOutputTest, LongerOlderFileIsCutToWhatWasWritten) {
+  writeFile(std::string(5 << 20, '#'));
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected = writeLines(out, 1000);
+  out.close();
+  EXPECT_TRUE(contents() == expected);
+
+  ASSERT_TRUE(out.open(path_));  // the same object again, nothing written
+  out.close();
+  EXPECT_EQ(contents(), "");
+}
+
+TEST_F(AsmOutputTest, DestructionClosesLikeClose) {
+  writeFile(std::string(1 << 20, '#'));
+  std::string expected;
+  {
+    AsmOutput out;
+    ASSERT_TRUE(out.open(path_));
+    expected = writeLines(out, 50000);
+  }
+  EXPECT_TRUE(contents() == expected);
+}
+
+TEST_F(AsmOutputTest, UnopenedOutputSwallowsText) {
+  AsmOutput out;
+  EXPECT_FALSE(out.open((fs::path(path_) / "no" / "such" / "dir").string()));
+  writeLines(out, 100000);
+  out.close();
+  EXPECT_FALSE(fs::exists(path_));
+}
+
+}  // namespace
+}  // namespace kestrel

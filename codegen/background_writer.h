@@ -1,0 +1,52 @@
+// Writes buffers to a file on a thread of its own, in the order they are
+// handed over, so that producing the output and the system's copying of it
+// into the file run side by side.
+#pragma once
+
+#include <condition_variable>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace kestrel {
+
+class BackgroundWriter {
+ public:
+  using Buffer = std::unique_ptr<char[]>;
+
+  // `file` stays owned by the caller and must stay open until this writer
+  // is destroyed. Throws std::system_error when no thread can be started.
+  BackgroundWriter(std::FILE* file, std::size_t bufferSize);
+  // Writes whatever is still queued, then stops the thread.
+  ~BackgroundWriter();
+  BackgroundWriter(const BackgroundWriter&) = delete;
+  BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+
+  // Queues the first `size` bytes of `full` and returns an empty buffer of
+  // the same size; waits while every buffer is still queued.
+  Buffer exchange(Buffer full, std::size_t size);
+
+ private:
+  static constexpr std::size_t kMaxBuffers = 4;
+  struct Chunk {
+    Buffer data;
+    std::size_t size;
+  };
+  void run();
+
+  std::FILE* file_;
+  std::size_t bufferSize_;
+  std::mutex mutex_;
+  std::condition_variable queued_;    // the thread waits here for work
+  std::condition_variable released_;  // exchange waits here for a buffer
+  std::deque<Chunk> queue_;
+  std::vector<Buffer> spare_;
+  std::size_t allocated_ = 0;  // buffers handed out or queued, besides the caller's
+  bool stopping_ = false;
+  std::thread thread_;  // started last, when everything it uses exists
+};
+
+}  // namespace kestrel
