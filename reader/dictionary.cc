@@ -70,7 +70,10 @@ Word* Dictionary::insert(std::unique_ptr<Word> word) {
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {
   if (value >= kLowestDirect && value <= kHighestDirect) {
-    return directValues_.empty() ? nullptr : directValues_[static_cast<std::size_t>(value - kLowestDirect)];
+    if (directPresent_.empty()) return nullptr;
+    auto i = static_cast<std::size_t>(value - kLowestDirect);
+    if ((directPresent_[i / 64] >> (i % 64) & 1) == 0) return nullptr;
+    return directValues_[i];
   }
   auto it = otherValues_.find(value);
   return it == otherValues_.end() ? nullptr : it->second;
@@ -78,9 +81,16 @@ ValueWord* Dictionary::findByValue(std::int32_t value) const {
 
 void Dictionary::addValueWord(ValueWord* word, std::int32_t value) {
   if (value >= kLowestDirect && value <= kHighestDirect) {
-    if (directValues_.empty()) directValues_.resize(kHighestDirect - kLowestDirect + 1);
-    ValueWord*& slot = directValues_[static_cast<std::size_t>(value - kLowestDirect)];
-    if (slot == nullptr) slot = word;
+    constexpr std::size_t kDirectCount = kHighestDirect - kLowestDirect + 1;
+    if (directValues_.empty()) {
+      directValues_.resize(kDirectCount);
+      directPresent_.resize((kDirectCount + 63) / 64);
+    }
+    auto i = static_cast<std::size_t>(value - kLowestDirect);
+    if (directValues_[i] == nullptr) {
+      directValues_[i] = word;
+      directPresent_[i / 64] |= std::uint64_t{1} << (i % 64);
+    }
   } else {
     otherValues_.try_emplace(value, word);
   }

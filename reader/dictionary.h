@@ -69,6 +69,9 @@ class Dictionary {
   static constexpr std::int32_t kLowestDirect = -32768;
   static constexpr std::int32_t kHighestDirect = 65535;
   std::vector<ValueWord*> directValues_;
+  // One bit per direct value, set where directValues_ holds a word: most
+  // numbers compiled have no word, and the bits stay in the cache.
+  std::vector<std::uint64_t> directPresent_;
   std::unordered_map<std::int32_t, ValueWord*> otherValues_;
   Word* mostRecent_ = nullptr;
 };

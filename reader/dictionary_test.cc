@@ -34,5 +34,21 @@ TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValue) {
   EXPECT_EQ(words.findByValue(6), nullptr);
 }
 
+TEST(DictionaryTest, ValueListHoldsValuesOfEveryRange) {
+  Dictionary words;
+  const std::int32_t values[] = {-32769, -32768, -1, 0, 63, 64, 65535, 65536, -2147483647 - 1, 2147483647};
+  for (std::int32_t value : values) {
+    EXPECT_EQ(words.findByValue(value), nullptr);
+    auto word = std::make_unique<ValueWord>("v" + std::to_string(value), value);
+    words.addValueWord(static_cast<ValueWord*>(words.insert(std::move(word))), value);
+  }
+  for (std::int32_t value : values) {
+    ValueWord* word = words.findByValue(value);
+    ASSERT_NE(word, nullptr) << value;
+    EXPECT_EQ(word->name(), "v" + std::to_string(value));
+  }
+  for (std::int32_t value : {-32767, -2, 1, 62, 65, 65534, 65537}) EXPECT_EQ(words.findByValue(value), nullptr) << value;
+}
+
 }  // namespace
 }  // namespace kestrel
