@@ -10,9 +10,9 @@
 namespace kestrel {
 
 void beginInterruptWord(Compiler& c) {
-  ColonWord& handler = openColonDefinition(c, kInterruptKind, makeColonWord);
+  ColonWord& handler = openColonDefinition(c, kInterruptKind, defineColonWord);
   std::int32_t vector = c.pop();
-  c.interrupts.push_back({vector, handler.label()});
+  c.interrupts.push_back({vector, std::string(handler.label())});
   c.out.line("\tcall _INTERRUPT_ENTER");
   c.inInterrupt = true;
 }

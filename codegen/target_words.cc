@@ -33,7 +33,7 @@ bool lookaheadIs(const Compiler& c, std::string_view word) {
   return next != nullptr && equalsNoCase(*next, word);
 }
 
-void writeCallOrJump(Compiler& c, const std::string& label) {
+void writeCallOrJump(Compiler& c, std::string_view label) {
   if (!c.noTailCall && (lookaheadIs(c, ";") || lookaheadIs(c, "exit"))) {
     c.deferredReturn = true;
     c.out.text("\tgoto _").text(label).endLine();
@@ -78,7 +78,7 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
 
 }  // namespace
 
-const std::string& ColonWord::label() const {
+std::string_view ColonWord::label() const {
   if (!labelKnown_) {
     std::string label = mangle(name());
     if (label != name()) mangled_ = std::make_unique<std::string>(std::move(label));
@@ -87,7 +87,7 @@ const std::string& ColonWord::label() const {
   return mangled_ ? *mangled_ : name();
 }
 
-void compileCall(Compiler& c, const std::string& label) {
+void compileCall(Compiler& c, std::string_view label) {
   skipCommentsAhead(c);
   writeCallOrJump(c, label);
 }
@@ -116,13 +116,12 @@ void compileReturn(Compiler& c) {
   c.deferredReturn = false;
 }
 
-ValueWord* defineValueWord(Compiler& c, const std::string& name, std::int32_t value) {
+ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value) {
   if (ValueWord* earlier = c.compileWords.findByValue(value)) {
-    c.define(c.compileWords, std::make_unique<AliasWord>(name, earlier));
+    c.define<AliasWord>(c.compileWords, name, earlier);
     return earlier;
   }
-  Word* word = c.define(c.compileWords, std::make_unique<ValueWord>(name, value));
-  c.compileWords.addValueWord(static_cast<ValueWord*>(word), value);
+  c.compileWords.addValueWord(c.define<ValueWord>(c.compileWords, name, value), value);
   return nullptr;
 }
 

@@ -15,9 +15,9 @@ namespace kestrel {
 // the caller).
 class ColonWord : public Word {
  public:
-  explicit ColonWord(std::string name) : Word(std::move(name)) {}
+  explicit ColonWord(std::string_view name) : Word(name) {}
   // The mangled name; the routine label is "_" followed by it.
-  const std::string& label() const;
+  std::string_view label() const;
   void execute(Compiler& c) override;
 
  private:
@@ -37,7 +37,7 @@ class RcallWord : public ColonWord {
 // option a following fetch or store of a register address is done in line.
 class ValueWord : public ColonWord {
  public:
-  ValueWord(std::string name, std::int32_t value) : ColonWord(std::move(name)), value_(value) {}
+  ValueWord(std::string_view name, std::int32_t value) : ColonWord(name), value_(value) {}
   std::int32_t value() const { return value_; }
   void execute(Compiler& c) override;
 
@@ -57,7 +57,7 @@ class HostConstant : public ValueWord {
 // as the earlier word does, under its label.
 class AliasWord : public ColonWord {
  public:
-  AliasWord(std::string name, ValueWord* target) : ColonWord(std::move(name)), target_(target) {}
+  AliasWord(std::string_view name, ValueWord* target) : ColonWord(name), target_(target) {}
   ValueWord* target() const { return target_; }
   void execute(Compiler& c) override;
 
@@ -67,12 +67,12 @@ class AliasWord : public ColonWord {
 
 // Compiles a call of `label`, or a tail jump when the next token (after
 // comments) is ";" or "exit" and tail calls are allowed.
-void compileCall(Compiler& c, const std::string& label);
+void compileCall(Compiler& c, std::string_view label);
 // The return written by ";" and "exit".
 void compileReturn(Compiler& c);
 // Enters a value word for `name`, or an alias when a value word of equal
 // value exists; returns that earlier word, or nullptr.
-ValueWord* defineValueWord(Compiler& c, const std::string& name, std::int32_t value);
+ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value);
 
 // Built-in words.
 void semicolonWord(Compiler& c);

@@ -63,11 +63,8 @@ std::int32_t Compiler::pop() {
   return *value;
 }
 
-Word* Compiler::define(Dictionary& dictionary, std::unique_ptr<Word> word) {
-  std::string name = word->name();
-  Word* entered = dictionary.insert(std::move(word));
-  if (entered == nullptr) fail("Duplicate word: " + name, kExitBadWord);
-  return entered;
+void Compiler::failDuplicate(std::string_view name) const {
+  fail("Duplicate word: " + std::string(name), kExitBadWord);
 }
 
 int Compiler::run(const std::vector<std::string>& args, const char* includeEnv) {

@@ -47,8 +47,14 @@ class Compiler {
   void push(std::int32_t value);
   std::int32_t pop();
 
-  // Enters a word; a name already present ends the run.
-  Word* define(Dictionary& dictionary, std::unique_ptr<Word> word);
+  // Makes and enters a word of kind T (see Dictionary::define); a name
+  // already present ends the run.
+  template <class T, class... Args>
+  T* define(Dictionary& dictionary, std::string_view name, Args&&... args) {
+    T* word = dictionary.define<T>(name, std::forward<Args>(args)...);
+    if (word == nullptr) failDuplicate(name);
+    return word;
+  }
 
   Settings settings;
   std::FILE* console;
@@ -79,6 +85,7 @@ class Compiler {
   RomStrings rom;
 
  private:
+  [[noreturn]] void failDuplicate(std::string_view name) const;
   void startUp(const std::vector<std::string>& args, const char* includeEnv);
   void writePrelude();
   void openRomStringFiles();

@@ -15,6 +15,10 @@ std::uint32_t foldedHash(std::string_view name) {
 
 Dictionary::Dictionary() : slots_(128) {}
 
+Dictionary::~Dictionary() {
+  for (Word* word : words_) word->~Word();  // the arena frees the memory
+}
+
 std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const {
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -56,16 +60,12 @@ void Dictionary::grow() {
   }
 }
 
-Word* Dictionary::insert(std::unique_ptr<Word> word) {
-  std::uint32_t hash = foldedHash(word->name());
-  std::size_t i = slotFor(word->name(), hash);
-  if (slots_[i].index != 0) return nullptr;
-  recent_[hash % kRecentSize] = {hash, word.get()};
-  words_.push_back(std::move(word));
+void Dictionary::enter(Word* word, std::uint32_t hash, std::size_t i) {
+  recent_[hash % kRecentSize] = {hash, word};
+  words_.push_back(word);
   slots_[i] = {hash, static_cast<std::uint32_t>(words_.size())};
-  mostRecent_ = words_.back().get();
+  mostRecent_ = word;
   if (words_.size() * 4 > slots_.size() * 3) grow();
-  return mostRecent_;
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {

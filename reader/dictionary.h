@@ -1,5 +1,6 @@
 // A dictionary of words, searched without regard to the case of ASCII
-// letters. Names are unique under that rule. The dictionary owns its words.
+// letters. Names are unique under that rule. The dictionary makes and owns
+// its words; they and their names lie in an arena in definition order.
 //
 // The value list maps each value that a value word introduced to that word;
 // numbers compiled later with an equal value reference the word instead.
@@ -7,27 +8,43 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
-#include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "reader/arena.h"
 #include "reader/word.h"
 
 namespace kestrel {
 
 class ValueWord;
 
+// The hash of a name with its ASCII letters folded to upper case.
+std::uint32_t foldedHash(std::string_view name);
+
 class Dictionary {
  public:
   Dictionary();
+  ~Dictionary();
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
 
   // The word whose name equals `name` (ignoring case), or nullptr.
   Word* find(std::string_view name) const;
-  // Enters `word` and makes it the most recent definition; returns nullptr,
-  // entering nothing, when the name is already present.
-  Word* insert(std::unique_ptr<Word> word);
+  // Makes a word of kind T named `name` (T's constructor takes the name and
+  // then `args`), enters it and makes it the most recent definition; returns
+  // nullptr, making nothing, when the name is already present.
+  template <class T, class... Args>
+  T* define(std::string_view name, Args&&... args) {
+    std::uint32_t hash = foldedHash(name);
+    std::size_t i = slotFor(name, hash);
+    if (slots_[i].index != 0) return nullptr;
+    std::string_view kept = arena_.copy(name);
+    T* word = new (arena_.allocate(sizeof(T), alignof(T))) T(kept, std::forward<Args>(args)...);
+    enter(word, hash, i);
+    return word;
+  }
   std::size_t count() const { return words_.size(); }
 
   Word* mostRecent() const { return mostRecent_; }
@@ -49,10 +66,12 @@ class Dictionary {
     std::uint32_t hash = 0;
     std::uint32_t index = 0;  // 1 + the word's position in words_; 0 when empty
   };
-  Word* wordAt(const Slot& slot) const { return words_[slot.index - 1].get(); }
+  Word* wordAt(const Slot& slot) const { return words_[slot.index - 1]; }
   // The slot that holds `name`, or the empty slot where it would go.
   std::size_t slotFor(std::string_view name, std::uint32_t hash) const;
   void grow();
+  // Records `word`, just made, in slot `i` of the table.
+  void enter(Word* word, std::uint32_t hash, std::size_t i);
 
   std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
   // Recently found words, by hash: programs mostly use the words defined
@@ -63,7 +82,8 @@ class Dictionary {
     Word* word = nullptr;
   };
   mutable std::array<Recent, kRecentSize> recent_{};
-  std::vector<std::unique_ptr<Word>> words_;
+  Arena arena_;
+  std::vector<Word*> words_;  // in definition order
   // Value words by value: the 16-bit range that constants and data
   // addresses take is indexed directly, anything else is hashed.
   static constexpr std::int32_t kLowestDirect = -32768;
@@ -76,7 +96,5 @@ class Dictionary {
   Word* mostRecent_ = nullptr;
 };
 
-// The hash of a name with its ASCII letters folded to upper case.
-std::uint32_t foldedHash(std::string_view name);
 
 }  // namespace kestrel

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "codegen/target_words.h"
+#include "reader/text.h"
 
 namespace kestrel {
 namespace {
@@ -10,25 +14,47 @@ namespace {
 TEST(DictionaryTest, FindsNamesInAnyLetterCaseAndRefusesDuplicates) {
   Dictionary words;
   EXPECT_EQ(words.find("dup"), nullptr);
-  Word* dup = words.insert(std::make_unique<ColonWord>("dup"));
+  Word* dup = words.define<ColonWord>("dup");
   ASSERT_NE(dup, nullptr);
   EXPECT_EQ(words.find("dUp"), dup);
   EXPECT_EQ(words.mostRecent(), dup);
-  EXPECT_EQ(words.insert(std::make_unique<ColonWord>("DUP")), nullptr);
+  EXPECT_EQ(words.define<ColonWord>("DUP"), nullptr);
   EXPECT_EQ(words.mostRecent(), dup);
   EXPECT_EQ(words.count(), 1u);
   EXPECT_EQ(words.find("du"), nullptr);
   EXPECT_EQ(words.find("dupe"), nullptr);
   // Only ASCII letters fold.
-  words.insert(std::make_unique<ColonWord>("\xe9"));
+  words.define<ColonWord>("\xe9");
   EXPECT_EQ(words.find("\xc9"), nullptr);
+}
+
+// Names are copied in: the text a word was defined from may be gone. Many
+// words make the table grow and fill many arena blocks.
+TEST(DictionaryTest, KeepsEveryNameThroughGrowth) {
+  Dictionary words;
+  std::vector<Word*> made;
+  for (int i = 0; i < 100000; ++i) {
+    std::string name = (i % 2 ? "Word-" : "w") + std::to_string(i) + std::string(static_cast<std::size_t>(i % 50), 'x');
+    made.push_back(i % 3 ? static_cast<Word*>(words.define<ColonWord>(name))
+                         : static_cast<Word*>(words.define<ValueWord>(name, i)));
+    ASSERT_NE(made.back(), nullptr);
+    name.assign(name.size(), '?');  // the caller's text changes
+  }
+  EXPECT_EQ(words.count(), 100000u);
+  for (int i = 0; i < 100000; ++i) {
+    std::string name = (i % 2 ? "WORD-" : "W") + std::to_string(i) + std::string(static_cast<std::size_t>(i % 50), 'X');
+    ASSERT_EQ(words.find(name), made[static_cast<std::size_t>(i)]) << name;
+    EXPECT_TRUE(equalsNoCase(made[static_cast<std::size_t>(i)]->name(), name));
+  }
+  EXPECT_EQ(static_cast<ValueWord*>(made[99999])->value(), 99999);
+  EXPECT_EQ(words.define<ColonWord>("w0"), nullptr);
 }
 
 TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValue) {
   Dictionary words;
-  auto* five = static_cast<ValueWord*>(words.insert(std::make_unique<ValueWord>("five", 5)));
+  auto* five = words.define<ValueWord>("five", 5);
   words.addValueWord(five, 5);
-  auto* cinq = static_cast<ValueWord*>(words.insert(std::make_unique<ValueWord>("cinq", 5)));
+  auto* cinq = words.define<ValueWord>("cinq", 5);
   words.addValueWord(cinq, 5);
   EXPECT_EQ(words.findByValue(5), five);
   EXPECT_EQ(words.findByValue(6), nullptr);
@@ -39,8 +65,7 @@ TEST(DictionaryTest, ValueListHoldsValuesOfEveryRange) {
   const std::int32_t values[] = {-32769, -32768, -1, 0, 63, 64, 65535, 65536, -2147483647 - 1, 2147483647};
   for (std::int32_t value : values) {
     EXPECT_EQ(words.findByValue(value), nullptr);
-    auto word = std::make_unique<ValueWord>("v" + std::to_string(value), value);
-    words.addValueWord(static_cast<ValueWord*>(words.insert(std::move(word))), value);
+    words.addValueWord(words.define<ValueWord>("v" + std::to_string(value), value), value);
   }
   for (std::int32_t value : values) {
     ValueWord* word = words.findByValue(value);

@@ -3,31 +3,33 @@
 // target word kinds (codegen/target_words.h) that the program defines.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace kestrel {
 
 class Compiler;
 
+// Words are made by their dictionary (Dictionary::define), which also holds
+// the text of their names.
 class Word {
  public:
-  explicit Word(std::string name) : name_(std::move(name)) {}
+  explicit Word(std::string_view name) : name_(name) {}
   virtual ~Word() = default;
   Word(const Word&) = delete;
   Word& operator=(const Word&) = delete;
 
   // The name exactly as written where the word was defined.
-  const std::string& name() const { return name_; }
+  std::string_view name() const { return name_; }
   virtual void execute(Compiler& compiler) = 0;
 
  private:
-  std::string name_;
+  std::string_view name_;
 };
 
 class HostWord final : public Word {
  public:
   using Handler = void (*)(Compiler&);
-  HostWord(std::string name, Handler handler) : Word(std::move(name)), handler_(handler) {}
+  HostWord(std::string_view name, Handler handler) : Word(name), handler_(handler) {}
   void execute(Compiler& compiler) override { handler_(compiler); }
 
  private:

@@ -68,7 +68,7 @@ static_assert(std::size(kCompileWords) == 32);
 template <std::size_t N>
 void enter(Compiler& c, Dictionary& dictionary, const Builtin (&words)[N]) {
   for (const Builtin& word : words) {
-    c.define(dictionary, std::make_unique<HostWord>(word.name, word.handler));
+    c.define<HostWord>(dictionary, word.name, word.handler);
   }
 }
 

@@ -36,7 +36,7 @@ void defineConstant(Compiler& c, const std::string& name, std::int32_t value) {
     compileTailLiteral(c, value);
     writeBanner(c.out);
   }
-  c.define(c.interpretWords, std::make_unique<HostConstant>(name, value));
+  c.define<HostConstant>(c.interpretWords, name, value);
 }
 
 void constantWord(Compiler& c) {

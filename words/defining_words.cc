@@ -17,8 +17,8 @@ namespace {
 // several pieces.
 constexpr std::size_t kAssemblyLinePiece = 198;
 
-std::unique_ptr<ColonWord> makeRcallWord(std::string name) {
-  return std::make_unique<RcallWord>(std::move(name));
+ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
+  return c.define<RcallWord>(c.compileWords, name);
 }
 
 // Copies source lines to the output unchanged up to a line that begins with
@@ -35,29 +35,29 @@ void copyAssemblyBlock(Compiler& c) {
 
 }  // namespace
 
-std::unique_ptr<ColonWord> makeColonWord(std::string name) {
-  return std::make_unique<ColonWord>(std::move(name));
+ColonWord* defineColonWord(Compiler& c, std::string_view name) {
+  return c.define<ColonWord>(c.compileWords, name);
 }
 
-ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker make) {
+ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker define) {
   c.deferredReturn = false;
   ++c.wordsCount;
   std::string name = c.tokens.next();
   c.compileWords.prefetch(name);
   writeBanner(c.out);
   writeHeader(c.out, kind, name);
-  auto& word = static_cast<ColonWord&>(*c.define(c.compileWords, make(name)));
+  ColonWord& word = *define(c, name);
   writeLabel(c.out, word.label());
   c.compiling = true;
   return word;
 }
 
-void colonWord(Compiler& c) { openColonDefinition(c, kForthKind, makeColonWord); }
+void colonWord(Compiler& c) { openColonDefinition(c, kForthKind, defineColonWord); }
 
-void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, makeColonWord); }
+void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, defineColonWord); }
 
 void rcallColonWord(Compiler& c) {
-  openColonDefinition(c, kRcallKind, makeRcallWord);
+  openColonDefinition(c, kRcallKind, defineRcallWord);
   c.out.line("\tcall __rcall_prologue");
   c.noTailCall = true;
 }
@@ -66,8 +66,7 @@ void codeWord(Compiler& c) {
   std::string name = c.tokens.next();
   writeBanner(c.out);
   writeHeader(c.out, kCodeKind, name);
-  auto& word = static_cast<ColonWord&>(*c.define(c.compileWords, makeColonWord(name)));
-  writeLabel(c.out, word.label());
+  writeLabel(c.out, defineColonWord(c, name)->label());
   copyAssemblyBlock(c);
   writeBanner(c.out);
 }
@@ -85,7 +84,7 @@ void tickWord(Compiler& c) {
   // An alias has no routine of its own: take the address of the routine
   // that it stands for.
   std::string label = mangle(name);
-  if (auto* alias = dynamic_cast<AliasWord*>(word)) label = alias->target()->label();
+  if (auto* alias = dynamic_cast<AliasWord*>(word)) label = std::string(alias->target()->label());
   c.out.text("\tpushaddr _").text(label).endLine();
 }
 

@@ -3,8 +3,6 @@
 // "code", "[code]", "[']", "org" and "unremember".
 #pragma once
 
-#include <memory>
-#include <string>
 #include <string_view>
 
 namespace kestrel {
@@ -12,8 +10,9 @@ namespace kestrel {
 class ColonWord;
 class Compiler;
 
-using WordMaker = std::unique_ptr<ColonWord> (*)(std::string name);
-std::unique_ptr<ColonWord> makeColonWord(std::string name);
+// Makes and enters the word of a new definition.
+using WordMaker = ColonWord* (*)(Compiler& c, std::string_view name);
+ColonWord* defineColonWord(Compiler& c, std::string_view name);
 
 // Opens a colon-style definition: clears the deferred return, counts the
 // word, reads its name, writes the banner, header and label lines, enters

@@ -1,0 +1,47 @@
+#include "reader/arena.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace kestrel {
+namespace {
+
+// Blocks of varied size and alignment, some larger than an arena block:
+// each is aligned, and none overlaps another (each keeps its own pattern).
+TEST(ArenaTest, AllocationsAreAlignedAndSeparate) {
+  Arena arena;
+  struct Piece {
+    unsigned char* bytes;
+    std::size_t size;
+  };
+  std::vector<Piece> pieces;
+  for (std::size_t i = 0; i < 5000; ++i) {
+    std::size_t size = i % 97 == 0 ? 100000 + i : 1 + i % 61;
+    std::size_t alignment = std::size_t{1} << (i % 5);
+    auto* bytes = static_cast<unsigned char*>(arena.allocate(size, alignment));
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(bytes) % alignment, 0u);
+    std::memset(bytes, static_cast<int>(i & 255), size);
+    pieces.push_back({bytes, size});
+  }
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    for (std::size_t k = 0; k < pieces[i].size; ++k) ASSERT_EQ(pieces[i].bytes[k], i & 255) << i;
+  }
+}
+
+TEST(ArenaTest, CopyKeepsTheText) {
+  Arena arena;
+  std::string text = std::string("dup\0swap", 8) + std::string(70000, 'z');
+  std::string_view kept = arena.copy(text);
+  EXPECT_NE(kept.data(), text.data());
+  text.assign(text.size(), '?');
+  EXPECT_EQ(kept.substr(0, 3), "dup");
+  EXPECT_EQ(kept.size(), 70008u);
+  EXPECT_EQ(arena.copy("").size(), 0u);
+}
+
+}  // namespace
+}  // namespace kestrel
