@@ -13,27 +13,57 @@ std::uint32_t foldedHash(std::string_view name) {
   return hash;
 }
 
-Dictionary::Dictionary() : slots_(128) {}
+Dictionary::Dictionary() : slots_(128), filter_(slots_.size() / 16) {}
 
 Dictionary::~Dictionary() {
   for (Word* word : words_) word->~Word();  // the arena frees the memory
 }
 
-std::size_t Dictionary::slotFor(std::string_view name, std::uint32_t hash) const {
+Word* Dictionary::findInTable(std::string_view name, std::uint32_t hash) const {
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.index == 0) return i;
-    if (slot.hash == hash && equalsNoCase(wordAt(slot)->name(), name)) return i;
+    if (slot.index == 0) return nullptr;
+    if (slot.hash == hash && equalsNoCase(wordAt(slot)->name(), name)) return wordAt(slot);
   }
 }
 
-void Dictionary::prefetch(std::string_view name) const {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&slots_[foldedHash(name) & (slots_.size() - 1)]);
-#else
-  (void)name;
-#endif
+Word* Dictionary::findInBatch(std::string_view name, std::uint32_t hash) const {
+  for (std::size_t i = 0; i < batchCount_; ++i) {
+    if (batch_[i].hash == hash && equalsNoCase(wordAt(batch_[i])->name(), name)) return wordAt(batch_[i]);
+  }
+  return nullptr;
+}
+
+namespace {
+
+// The filter word and the two bits in it for a hash. The name hash keeps
+// similar names close together; the filter needs them spread.
+struct FilterBits {
+  std::size_t word;
+  std::uint64_t bits;
+};
+
+FilterBits filterBits(std::uint32_t hash, std::size_t words) {
+  std::uint64_t mixed = hash * 0x9E3779B97F4A7C15u;
+  std::uint64_t bits = (std::uint64_t{1} << (mixed >> 58)) | (std::uint64_t{1} << ((mixed >> 52) & 63));
+  return {static_cast<std::size_t>(mixed >> 20) & (words - 1), bits};
+}
+
+}  // namespace
+
+bool Dictionary::mayBeInTable(std::uint32_t hash) const {
+  FilterBits f = filterBits(hash, filter_.size());
+  return (filter_[f.word] & f.bits) == f.bits;
+}
+
+void Dictionary::addToFilter(std::uint32_t hash) {
+  FilterBits f = filterBits(hash, filter_.size());
+  filter_[f.word] |= f.bits;
+}
+
+bool Dictionary::contains(std::string_view name, std::uint32_t hash) const {
+  return findInBatch(name, hash) != nullptr || (mayBeInTable(hash) && findInTable(name, hash) != nullptr);
 }
 
 Word* Dictionary::find(std::string_view name) const {
@@ -42,30 +72,47 @@ Word* Dictionary::find(std::string_view name) const {
   if (recent.word != nullptr && recent.hash == hash && equalsNoCase(recent.word->name(), name)) {
     return recent.word;
   }
-  const Slot& slot = slots_[slotFor(name, hash)];
-  if (slot.index == 0) return nullptr;
-  recent = {hash, wordAt(slot)};
-  return recent.word;
+  Word* word = findInTable(name, hash);
+  if (word == nullptr) word = findInBatch(name, hash);
+  if (word != nullptr) recent = {hash, word};
+  return word;
+}
+
+void Dictionary::enter(Word* word, std::uint32_t hash) {
+  recent_[hash % kRecentSize] = {hash, word};
+  words_.push_back(word);
+  batch_[batchCount_++] = {hash, static_cast<std::uint32_t>(words_.size())};
+  mostRecent_ = word;
+  if (batchCount_ == kBatchSize) enterBatch();
+}
+
+void Dictionary::enterBatch() {
+  while (words_.size() * 4 > slots_.size() * 3) grow();
+  std::size_t mask = slots_.size() - 1;
+#if defined(__GNUC__) || defined(__clang__)
+  for (std::size_t k = 0; k < batchCount_; ++k) __builtin_prefetch(&slots_[batch_[k].hash & mask]);
+#endif
+  for (std::size_t k = 0; k < batchCount_; ++k) {
+    std::size_t i = batch_[k].hash & mask;
+    while (slots_[i].index != 0) i = (i + 1) & mask;
+    slots_[i] = batch_[k];
+    addToFilter(batch_[k].hash);
+  }
+  batchCount_ = 0;
 }
 
 void Dictionary::grow() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
+  filter_.assign(slots_.size() / 16, 0);
   std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.index == 0) continue;
     std::size_t i = slot.hash & mask;
     while (slots_[i].index != 0) i = (i + 1) & mask;
     slots_[i] = slot;
+    addToFilter(slot.hash);
   }
-}
-
-void Dictionary::enter(Word* word, std::uint32_t hash, std::size_t i) {
-  recent_[hash % kRecentSize] = {hash, word};
-  words_.push_back(word);
-  slots_[i] = {hash, static_cast<std::uint32_t>(words_.size())};
-  mostRecent_ = word;
-  if (words_.size() * 4 > slots_.size() * 3) grow();
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {

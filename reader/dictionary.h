@@ -38,20 +38,15 @@ class Dictionary {
   template <class T, class... Args>
   T* define(std::string_view name, Args&&... args) {
     std::uint32_t hash = foldedHash(name);
-    std::size_t i = slotFor(name, hash);
-    if (slots_[i].index != 0) return nullptr;
+    if (contains(name, hash)) return nullptr;
     std::string_view kept = arena_.copy(name);
     T* word = new (arena_.allocate(sizeof(T), alignof(T))) T(kept, std::forward<Args>(args)...);
-    enter(word, hash, i);
+    enter(word, hash);
     return word;
   }
   std::size_t count() const { return words_.size(); }
 
   Word* mostRecent() const { return mostRecent_; }
-
-  // Starts loading the table slot for `name`, so that a later insert of it
-  // does not wait for memory.
-  void prefetch(std::string_view name) const;
 
   ValueWord* findByValue(std::int32_t value) const;
   // Records `word` (owned by this or another dictionary) for its value,
@@ -59,21 +54,33 @@ class Dictionary {
   void addValueWord(ValueWord* word, std::int32_t value);
 
  private:
-  // An open-addressing table of 8-byte slots, small enough to stay mostly
-  // in the processor's cache: a new name is placed by comparing hashes only,
-  // and a word is looked at only when its hash matches.
+  // Words live in an open-addressing table of 8-byte slots: a new name is
+  // placed by comparing hashes only, and a word is looked at only when its
+  // hash matches. In a large program every slot is a random memory access,
+  // so new words wait in a small batch, and a Bloom filter over the table
+  // tells nearly every new name absent without looking at it. A full batch
+  // enters the table with the loads of its slots overlapping.
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t index = 0;  // 1 + the word's position in words_; 0 when empty
   };
   Word* wordAt(const Slot& slot) const { return words_[slot.index - 1]; }
-  // The slot that holds `name`, or the empty slot where it would go.
-  std::size_t slotFor(std::string_view name, std::uint32_t hash) const;
+  bool contains(std::string_view name, std::uint32_t hash) const;
+  Word* findInTable(std::string_view name, std::uint32_t hash) const;
+  Word* findInBatch(std::string_view name, std::uint32_t hash) const;
+  // False when no name with this hash is in the table; true may be wrong.
+  bool mayBeInTable(std::uint32_t hash) const;
+  void addToFilter(std::uint32_t hash);
+  // Records `word`, just made, as the newest definition.
+  void enter(Word* word, std::uint32_t hash);
+  void enterBatch();
   void grow();
-  // Records `word`, just made, in slot `i` of the table.
-  void enter(Word* word, std::uint32_t hash, std::size_t i);
 
   std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
+  std::vector<std::uint64_t> filter_;  // four bits per slot
+  static constexpr std::size_t kBatchSize = 16;
+  std::array<Slot, kBatchSize> batch_{};
+  std::size_t batchCount_ = 0;
   // Recently found words, by hash: programs mostly use the words defined
   // shortly before, whose slots lie scattered over the whole table.
   static constexpr std::size_t kRecentSize = 1024;

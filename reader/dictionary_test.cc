@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "codegen/target_words.h"
@@ -47,7 +48,37 @@ TEST(DictionaryTest, KeepsEveryNameThroughGrowth) {
     EXPECT_TRUE(equalsNoCase(made[static_cast<std::size_t>(i)]->name(), name));
   }
   EXPECT_EQ(static_cast<ValueWord*>(made[99999])->value(), 99999);
-  EXPECT_EQ(words.define<ColonWord>("w0"), nullptr);
+  // Every name is refused again, whether its word has reached the table or
+  // still waits among the newest ones.
+  for (int i = 0; i < 100000; i += i < 99900 ? 7 : 1) {
+    std::string name = (i % 2 ? "WORD-" : "W") + std::to_string(i) + std::string(static_cast<std::size_t>(i % 50), 'X');
+    ASSERT_EQ(words.define<ColonWord>(name), nullptr) << name;
+  }
+  EXPECT_EQ(words.count(), 100000u);
+  EXPECT_EQ(words.mostRecent(), made.back());
+}
+
+// Two names of equal hash stay apart, in the batch and in the table.
+TEST(DictionaryTest, NamesOfEqualHashStayApart) {
+  std::unordered_map<std::uint32_t, std::string> seen;
+  std::vector<std::string> pair;
+  for (int i = 0; pair.empty() && i < 2000000; ++i) {
+    std::string name = "n" + std::to_string(i);
+    auto [it, added] = seen.try_emplace(foldedHash(name), name);
+    if (!added) pair = {it->second, name};
+  }
+  ASSERT_EQ(pair.size(), 2u);
+  for (int padding : {0, 1000}) {
+    Dictionary words;
+    Word* first = words.define<ColonWord>(pair[0]);
+    for (int i = 0; i < padding; ++i) words.define<ColonWord>("pad" + std::to_string(i));
+    Word* second = words.define<ColonWord>(pair[1]);
+    ASSERT_NE(second, nullptr);
+    for (int i = 0; i < padding; ++i) words.define<ColonWord>("more" + std::to_string(i));
+    EXPECT_EQ(words.find(pair[0]), first);
+    EXPECT_EQ(words.find(pair[1]), second);
+    EXPECT_EQ(words.define<ColonWord>(pair[1]), nullptr);
+  }
 }
 
 TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValue) {

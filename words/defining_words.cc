@@ -43,7 +43,6 @@ ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker def
   c.deferredReturn = false;
   ++c.wordsCount;
   std::string name = c.tokens.next();
-  c.compileWords.prefetch(name);
   writeBanner(c.out);
   writeHeader(c.out, kind, name);
   ColonWord& word = *define(c, name);
