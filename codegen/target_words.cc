@@ -16,7 +16,7 @@ namespace {
 // any, is the next token that is not a comment. No echo lines are written.
 void skipCommentsAhead(Compiler& c) {
   while (c.sources.good()) {
-    const std::string& token = c.tokens.peek();
+    std::string_view token = c.tokens.peek();
     if (token == "(") {
       skipComment(c.sources);
     } else if (token == "\\") {
@@ -29,8 +29,8 @@ void skipCommentsAhead(Compiler& c) {
 }
 
 bool lookaheadIs(const Compiler& c, std::string_view word) {
-  const std::string* next = c.tokens.lookahead();
-  return next != nullptr && equalsNoCase(*next, word);
+  auto next = c.tokens.lookahead();
+  return next && equalsNoCase(*next, word);
 }
 
 void writeCallOrJump(Compiler& c, std::string_view label) {
@@ -45,8 +45,8 @@ void writeCallOrJump(Compiler& c, std::string_view label) {
 // With the speed option, a value in the register range followed by a fetch
 // or store compiles to direct register moves. Returns true when it did.
 bool foldFetchOrStore(Compiler& c, std::int32_t value) {
-  const std::string* next = c.tokens.lookahead();
-  if (!c.settings.speed || (value >> 8) != 0 || next == nullptr) return false;
+  auto next = c.tokens.lookahead();
+  if (!c.settings.speed || (value >> 8) != 0 || !next) return false;
   std::int32_t a = value & 255;
   std::int32_t b = (value + 1) & 255;
   AsmOutput& out = c.out;

@@ -40,7 +40,7 @@ void endFile(Compiler& c) {
   c.out.text("; End of file: ").text(name).text(".").endLine();
 }
 
-void interpretNumber(Compiler& c, const std::string& token) {
+void interpretNumber(Compiler& c, std::string_view token) {
   writeEcho(c.out, token);
   auto value = tokenValue(token);
   if (!value) c.fail("Funny number", kExitFunnyNumber);
@@ -51,10 +51,10 @@ void interpretNumber(Compiler& c, const std::string& token) {
   }
 }
 
-void interpretWord(Compiler& c, const std::string& token) {
+void interpretWord(Compiler& c, std::string_view token) {
   Dictionary& dictionary = c.compiling ? c.compileWords : c.interpretWords;
   Word* word = dictionary.find(token);
-  if (word == nullptr) c.fail("Unrecognized word: " + token, kExitBadWord);
+  if (word == nullptr) c.fail("Unrecognized word: " + std::string(token), kExitBadWord);
   if (!isSilentWord(word->name())) writeEcho(c.out, word->name());
   word->execute(c);
 }
@@ -68,7 +68,7 @@ void processFile(Compiler& c, const std::string& name) {
   std::size_t outerDepth = c.sources.depth();
   if (!beginFile(c, name, false)) return;
   while (c.sources.depth() > outerDepth) {
-    const std::string& token = c.tokens.next();
+    std::string_view token = c.tokens.next();
     if (token.empty()) {  // the end of the file being read
       endFile(c);
     } else if (isNumber(token)) {
@@ -80,7 +80,7 @@ void processFile(Compiler& c, const std::string& name) {
 }
 
 void floadWord(Compiler& c) {
-  std::string name = c.tokens.next();
+  std::string name(c.tokens.next());
   c.out.text("; Processing file: ").text(name).text(".").endLine();
   beginFile(c, name, true);
 }

@@ -1,5 +1,6 @@
 #include "reader/source_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -69,32 +70,29 @@ int SourceFile::get() {
   return c;
 }
 
-void SourceFile::takeWordChars(std::string& out, std::size_t limit) {
-  while (out.size() < limit) {
+std::size_t SourceFile::takeWordChars(char* out, std::size_t limit) {
+  std::size_t taken = 0;
+  while (taken < limit) {
     if (pos_ >= size_ && fill(1) == 0) {
       ended_ = true;
-      return;
+      return taken;
     }
-    // Copy the plain run in one go; CR needs the careful path.
-    std::size_t start = pos_;
-    std::size_t end = pos_;
-    std::size_t room = limit - out.size();
-    while (end < size_ && end - start < room) {
-      char c = buffer_[end];
+    // Copy the plain run of what is buffered; CR needs the careful path.
+    std::size_t end = std::min(size_, pos_ + (limit - taken));
+    while (pos_ < end) {
+      char c = buffer_[pos_];
       if (c == ' ' || c == '\n' || c == '\r') break;
-      ++end;
-    }
-    out.append(buffer_.data() + start, end - start);
-    pos_ = end;
-    if (end - start == room) return;
-    if (pos_ < size_ && buffer_[pos_] != '\r') return;  // blank or line feed
-    if (pos_ < size_) {
-      int c = current();  // CR: folds CR LF
-      if (c == '\n') return;
-      out.push_back('\r');
+      out[taken++] = c;
       ++pos_;
     }
+    if (taken == limit) return taken;
+    if (pos_ == size_) continue;                  // more may follow
+    if (buffer_[pos_] != '\r') return taken;      // blank or line feed
+    if (current() == '\n') return taken;          // CR LF ends the token
+    out[taken++] = '\r';
+    ++pos_;
   }
+  return taken;
 }
 
 void SourceFile::skipToGraphic() {

@@ -35,9 +35,10 @@ class SourceFile {
   // True until the end of the file or a read error has been met.
   bool good() const { return !ended_; }
 
-  // Appends to `out` the run of characters that are neither blank nor line
-  // feed, up to `limit` characters in all; stops early at the end of input.
-  void takeWordChars(std::string& out, std::size_t limit);
+  // Copies to `out` the run of characters that are neither blank nor line
+  // feed, up to `limit` characters; stops early at the end of input.
+  // Returns the number copied.
+  std::size_t takeWordChars(char* out, std::size_t limit);
   // Skips blanks, control characters and bytes outside 0x21..0x7E, counting
   // line feeds; stops before a graphic character or at the end of input.
   void skipToGraphic();

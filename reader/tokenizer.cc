@@ -2,31 +2,13 @@
 
 namespace kestrel {
 
-void Tokenizer::readToken(std::string& into) {
-  into.clear();
+void Tokenizer::readToken(int buffer) {
+  sizes_[buffer] = 0;
   SourceFile* file = sources_.current();
   if (file == nullptr) return;
   file->skipToGraphic();
   if (!file->good()) return;
-  file->takeWordChars(into, kMaxToken);
-}
-
-const std::string& Tokenizer::next() {
-  if (pending_) {
-    current_.swap(lookahead_);
-    pending_ = false;
-  } else {
-    readToken(current_);
-  }
-  return current_;
-}
-
-const std::string& Tokenizer::peek() {
-  if (!pending_) {
-    readToken(lookahead_);
-    pending_ = true;
-  }
-  return lookahead_;
+  sizes_[buffer] = file->takeWordChars(buffers_[buffer].data(), kMaxToken);
 }
 
 bool isNumber(std::string_view token) {

@@ -7,6 +7,7 @@
 // after a token start with that delimiter.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,23 +24,46 @@ class Tokenizer {
   explicit Tokenizer(SourceStack& sources) : sources_(sources) {}
 
   // Takes the next token (the pending lookahead first) and makes it the
-  // current token. An empty token means the input has ended.
-  const std::string& next();
+  // current token. An empty token means the input has ended. The text stays
+  // valid until the next call of next().
+  std::string_view next() {
+    if (pending_) {
+      current_ ^= 1;
+      pending_ = false;
+    } else {
+      readToken(current_);
+    }
+    return text(current_);
+  }
 
   // Reads the next token ahead without taking it; peeking twice gives the
-  // same token.
-  const std::string& peek();
+  // same token. The text stays valid until the lookahead is taken by next()
+  // or dropped.
+  std::string_view peek() {
+    if (!pending_) {
+      readToken(current_ ^ 1);
+      pending_ = true;
+    }
+    return text(current_ ^ 1);
+  }
   // Forgets the pending lookahead token: it will never be delivered.
   void dropLookahead() { pending_ = false; }
-  // The pending lookahead token, or nullptr when none is pending.
-  const std::string* lookahead() const { return pending_ ? &lookahead_ : nullptr; }
+  // The pending lookahead token, if one is pending.
+  std::optional<std::string_view> lookahead() const {
+    if (!pending_) return std::nullopt;
+    return text(current_ ^ 1);
+  }
 
  private:
-  void readToken(std::string& into);
+  // The current token and the lookahead live in two buffers that trade
+  // places, so that no token is ever copied.
+  void readToken(int buffer);
+  std::string_view text(int buffer) const { return {buffers_[buffer].data(), sizes_[buffer]}; }
 
   SourceStack& sources_;
-  std::string current_;
-  std::string lookahead_;
+  std::array<std::array<char, kMaxToken>, 2> buffers_{};
+  std::array<std::size_t, 2> sizes_{};
+  int current_ = 0;
   bool pending_ = false;
 };
 

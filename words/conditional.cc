@@ -17,7 +17,7 @@ enum class SkipEnd { kElseOrThen, kThenOnly };
 void skipConditional(Compiler& c, SkipEnd stopAt) {
   std::size_t depth = 0;
   for (;;) {
-    const std::string& word = c.tokens.next();
+    std::string_view word = c.tokens.next();
     if (word.empty()) return;
     if (equalsNoCase(word, "[if]")) {
       ++depth;

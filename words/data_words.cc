@@ -15,7 +15,7 @@ namespace {
 // Reads the name, places an area of `size` bytes in the first bank with
 // room, writes its address line and defines the name as its address.
 void allocateData(Compiler& c, std::uint32_t size) {
-  std::string name = c.tokens.next();
+  std::string name(c.tokens.next());
   std::string label = mangle(name);
   auto value = c.banks.allocate(size);
   if (!value) c.fail("\nCan not allocate data structure.", kExitNoRoom);
@@ -40,7 +40,7 @@ void defineConstant(Compiler& c, const std::string& name, std::int32_t value) {
 }
 
 void constantWord(Compiler& c) {
-  std::string name = c.tokens.next();
+  std::string name(c.tokens.next());
   defineConstant(c, name, c.pop());
 }
 

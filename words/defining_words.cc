@@ -42,7 +42,7 @@ ColonWord* defineColonWord(Compiler& c, std::string_view name) {
 ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker define) {
   c.deferredReturn = false;
   ++c.wordsCount;
-  std::string name = c.tokens.next();
+  std::string_view name = c.tokens.next();
   writeBanner(c.out);
   writeHeader(c.out, kind, name);
   ColonWord& word = *define(c, name);
@@ -62,7 +62,7 @@ void rcallColonWord(Compiler& c) {
 }
 
 void codeWord(Compiler& c) {
-  std::string name = c.tokens.next();
+  std::string name(c.tokens.next());
   writeBanner(c.out);
   writeHeader(c.out, kCodeKind, name);
   writeLabel(c.out, defineColonWord(c, name)->label());
@@ -77,7 +77,7 @@ void inlineCodeWord(Compiler& c) {
 }
 
 void tickWord(Compiler& c) {
-  std::string name = c.tokens.next();
+  std::string name(c.tokens.next());
   Word* word = c.compileWords.find(name);
   if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
   // An alias has no routine of its own: take the address of the routine

@@ -82,7 +82,7 @@ void StringTable::write(AsmOutput& out) {
 }
 
 void charWord(Compiler& c) {
-  const std::string& token = c.tokens.next();
+  std::string_view token = c.tokens.next();
   compileLiteral(c, token.empty() ? 0 : static_cast<unsigned char>(token[0]));
 }
 
