@@ -1,25 +1,49 @@
 #include "reader/arena.h"
 
-#include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace kestrel {
 
+namespace {
+
+std::unique_ptr<std::max_align_t[]> newBlock(std::size_t bytes) {
+  return std::make_unique_for_overwrite<std::max_align_t[]>((bytes + sizeof(std::max_align_t) - 1) /
+                                                            sizeof(std::max_align_t));
+}
+
+}  // namespace
+
+void Arena::startBlock() {
+  // References stay below 2^32 - 1, so that a table can keep ref + 1 and
+  // use 0 for an empty place.
+  if (blocks_.size() + 1 >= kMaxBlocks) throw std::bad_alloc();
+  blocks_.push_back(newBlock(kBlockSize));
+  next_ = reinterpret_cast<char*>(blocks_.back().get());
+  left_ = kBlockSize;
+}
+
 void* Arena::allocate(std::size_t size, std::size_t alignment) {
+  if (size > kBlockSize / 4) {  // a large request gets a block of its own
+    oversized_.push_back(newBlock(size));
+    return oversized_.back().get();
+  }
   std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment;
   if (next_ == nullptr || padding + size > left_) {
-    // A request larger than a block gets a block of its own size.
-    std::size_t bytes = size > kBlockSize ? size : kBlockSize;
-    std::size_t units = (bytes + sizeof(std::max_align_t) - 1) / sizeof(std::max_align_t);
-    blocks_.push_back(std::make_unique_for_overwrite<std::max_align_t[]>(units));
-    next_ = reinterpret_cast<char*>(blocks_.back().get());
-    left_ = units * sizeof(std::max_align_t);
+    startBlock();
     padding = 0;
   }
   char* result = next_ + padding;
   next_ = result + size;
   left_ -= padding + size;
   return result;
+}
+
+Arena::Referenced Arena::allocateReferenced(std::size_t size) {
+  void* memory = allocate(size, kUnit);
+  auto offset = static_cast<std::size_t>(static_cast<char*>(memory) -
+                                         reinterpret_cast<char*>(blocks_.back().get()));
+  return {memory, static_cast<Ref>(((blocks_.size() - 1) << kOffsetBits) | (offset / kUnit))};
 }
 
 std::string_view Arena::copy(std::string_view text) {

@@ -1,9 +1,15 @@
 // Memory handed out in order from large blocks and given back all at once:
 // the words of a dictionary and their names live side by side, in the order
 // they were defined, without a heap allocation for each.
+//
+// Memory from allocateReferenced() also has a 32-bit reference, from which
+// at() finds it again with arithmetic and one look into the small list of
+// blocks: tables that hold references stay half the size of tables of
+// pointers, and need no second table to map numbers to objects.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -12,18 +18,38 @@ namespace kestrel {
 
 class Arena {
  public:
+  using Ref = std::uint32_t;
+  static constexpr std::size_t kMaxReferenced = 1024;  // bytes
+
   Arena() = default;
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
 
   // `size` bytes aligned to `alignment` (a power of two, at most 16).
   void* allocate(std::size_t size, std::size_t alignment);
+  // `size` bytes (at most kMaxReferenced) aligned to 8, and their reference.
+  struct Referenced {
+    void* memory;
+    Ref ref;
+  };
+  Referenced allocateReferenced(std::size_t size);
+  void* at(Ref ref) const {
+    return reinterpret_cast<char*>(blocks_[ref >> kOffsetBits].get()) + (ref & kOffsetMask) * kUnit;
+  }
   // A copy of `text` that lives as long as the arena.
   std::string_view copy(std::string_view text);
 
  private:
   static constexpr std::size_t kBlockSize = 1 << 16;
-  std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;
+  static constexpr std::size_t kUnit = 8;  // references count in units of 8 bytes
+  static constexpr unsigned kOffsetBits = 13;  // kBlockSize / kUnit offsets
+  static constexpr Ref kOffsetMask = (Ref{1} << kOffsetBits) - 1;
+  static constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kOffsetBits);
+
+  void startBlock();
+
+  std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;  // all kBlockSize
+  std::vector<std::unique_ptr<std::max_align_t[]>> oversized_;  // one large request each
   char* next_ = nullptr;
   std::size_t left_ = 0;
 };

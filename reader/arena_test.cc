@@ -32,6 +32,20 @@ TEST(ArenaTest, AllocationsAreAlignedAndSeparate) {
   }
 }
 
+// References lead back to their memory across many blocks, also when large
+// requests with blocks of their own come in between.
+TEST(ArenaTest, ReferencesFindTheirMemory) {
+  Arena arena;
+  std::vector<Arena::Referenced> placed;
+  for (std::size_t i = 0; i < 50000; ++i) {
+    if (i % 1000 == 0) arena.allocate(100000, 8);
+    if (i % 3 == 0) arena.copy("odd");
+    placed.push_back(arena.allocateReferenced(8 + i % Arena::kMaxReferenced));
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(placed.back().memory) % 8, 0u);
+  }
+  for (const Arena::Referenced& place : placed) ASSERT_EQ(arena.at(place.ref), place.memory);
+}
+
 TEST(ArenaTest, CopyKeepsTheText) {
   Arena arena;
   std::string text = std::string("dup\0swap", 8) + std::string(70000, 'z');

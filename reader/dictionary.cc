@@ -16,14 +16,18 @@ std::uint32_t foldedHash(std::string_view name) {
 Dictionary::Dictionary() : slots_(128), filter_(slots_.size() / 16) {}
 
 Dictionary::~Dictionary() {
-  for (Word* word : words_) word->~Word();  // the arena frees the memory
+  // Every word is in the table or the batch; the arena frees the memory.
+  for (const Slot& slot : slots_) {
+    if (slot.place != 0) wordAt(slot)->~Word();
+  }
+  for (std::size_t i = 0; i < batchCount_; ++i) wordAt(batch_[i])->~Word();
 }
 
 Word* Dictionary::findInTable(std::string_view name, std::uint32_t hash) const {
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.index == 0) return nullptr;
+    if (slot.place == 0) return nullptr;
     if (slot.hash == hash && equalsNoCase(wordAt(slot)->name(), name)) return wordAt(slot);
   }
 }
@@ -52,7 +56,7 @@ FilterBits filterBits(std::uint32_t hash, std::size_t words) {
 
 }  // namespace
 
-bool Dictionary::mayBeInTable(std::uint32_t hash) const {
+bool Dictionary::mayContain(std::uint32_t hash) const {
   FilterBits f = filterBits(hash, filter_.size());
   return (filter_[f.word] & f.bits) == f.bits;
 }
@@ -63,7 +67,7 @@ void Dictionary::addToFilter(std::uint32_t hash) {
 }
 
 bool Dictionary::contains(std::string_view name, std::uint32_t hash) const {
-  return findInBatch(name, hash) != nullptr || (mayBeInTable(hash) && findInTable(name, hash) != nullptr);
+  return mayContain(hash) && (findInBatch(name, hash) != nullptr || findInTable(name, hash) != nullptr);
 }
 
 Word* Dictionary::find(std::string_view name) const {
@@ -78,25 +82,25 @@ Word* Dictionary::find(std::string_view name) const {
   return word;
 }
 
-void Dictionary::enter(Word* word, std::uint32_t hash) {
+void Dictionary::enter(Word* word, std::uint32_t hash, Arena::Ref ref) {
   recent_[hash % kRecentSize] = {hash, word};
-  words_.push_back(word);
-  batch_[batchCount_++] = {hash, static_cast<std::uint32_t>(words_.size())};
+  batch_[batchCount_++] = {hash, ref + 1};
+  addToFilter(hash);
+  ++count_;
   mostRecent_ = word;
   if (batchCount_ == kBatchSize) enterBatch();
 }
 
 void Dictionary::enterBatch() {
-  while (words_.size() * 4 > slots_.size() * 3) grow();
+  while (count_ * 4 > slots_.size() * 3) grow();
   std::size_t mask = slots_.size() - 1;
 #if defined(__GNUC__) || defined(__clang__)
   for (std::size_t k = 0; k < batchCount_; ++k) __builtin_prefetch(&slots_[batch_[k].hash & mask]);
 #endif
   for (std::size_t k = 0; k < batchCount_; ++k) {
     std::size_t i = batch_[k].hash & mask;
-    while (slots_[i].index != 0) i = (i + 1) & mask;
+    while (slots_[i].place != 0) i = (i + 1) & mask;
     slots_[i] = batch_[k];
-    addToFilter(batch_[k].hash);
   }
   batchCount_ = 0;
 }
@@ -107,12 +111,13 @@ void Dictionary::grow() {
   filter_.assign(slots_.size() / 16, 0);
   std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
-    if (slot.index == 0) continue;
+    if (slot.place == 0) continue;
     std::size_t i = slot.hash & mask;
-    while (slots_[i].index != 0) i = (i + 1) & mask;
+    while (slots_[i].place != 0) i = (i + 1) & mask;
     slots_[i] = slot;
     addToFilter(slot.hash);
   }
+  for (std::size_t k = 0; k < batchCount_; ++k) addToFilter(batch_[k].hash);
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {

@@ -37,14 +37,16 @@ class Dictionary {
   // nullptr, making nothing, when the name is already present.
   template <class T, class... Args>
   T* define(std::string_view name, Args&&... args) {
+    static_assert(sizeof(T) <= Arena::kMaxReferenced && alignof(T) <= 8);
     std::uint32_t hash = foldedHash(name);
     if (contains(name, hash)) return nullptr;
     std::string_view kept = arena_.copy(name);
-    T* word = new (arena_.allocate(sizeof(T), alignof(T))) T(kept, std::forward<Args>(args)...);
-    enter(word, hash);
+    Arena::Referenced place = arena_.allocateReferenced(sizeof(T));
+    T* word = new (place.memory) T(kept, std::forward<Args>(args)...);
+    enter(word, hash, place.ref);
     return word;
   }
-  std::size_t count() const { return words_.size(); }
+  std::size_t count() const { return count_; }
 
   Word* mostRecent() const { return mostRecent_; }
 
@@ -57,30 +59,31 @@ class Dictionary {
   // Words live in an open-addressing table of 8-byte slots: a new name is
   // placed by comparing hashes only, and a word is looked at only when its
   // hash matches. In a large program every slot is a random memory access,
-  // so new words wait in a small batch, and a Bloom filter over the table
-  // tells nearly every new name absent without looking at it. A full batch
-  // enters the table with the loads of its slots overlapping.
+  // so new words wait in a batch that enters the table with the loads of
+  // its slots overlapping, and a Bloom filter over every word tells nearly
+  // every new name absent without a look at the table or the batch.
   struct Slot {
     std::uint32_t hash = 0;
-    std::uint32_t index = 0;  // 1 + the word's position in words_; 0 when empty
+    std::uint32_t place = 0;  // 1 + the word's arena reference; 0 when empty
   };
-  Word* wordAt(const Slot& slot) const { return words_[slot.index - 1]; }
+  Word* wordAt(const Slot& slot) const { return static_cast<Word*>(arena_.at(slot.place - 1)); }
   bool contains(std::string_view name, std::uint32_t hash) const;
   Word* findInTable(std::string_view name, std::uint32_t hash) const;
   Word* findInBatch(std::string_view name, std::uint32_t hash) const;
-  // False when no name with this hash is in the table; true may be wrong.
-  bool mayBeInTable(std::uint32_t hash) const;
+  // False when no word has this hash; true may be wrong.
+  bool mayContain(std::uint32_t hash) const;
   void addToFilter(std::uint32_t hash);
   // Records `word`, just made, as the newest definition.
-  void enter(Word* word, std::uint32_t hash);
+  void enter(Word* word, std::uint32_t hash, Arena::Ref ref);
   void enterBatch();
   void grow();
 
   std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
   std::vector<std::uint64_t> filter_;  // four bits per slot
-  static constexpr std::size_t kBatchSize = 16;
+  static constexpr std::size_t kBatchSize = 64;
   std::array<Slot, kBatchSize> batch_{};
   std::size_t batchCount_ = 0;
+  std::size_t count_ = 0;
   // Recently found words, by hash: programs mostly use the words defined
   // shortly before, whose slots lie scattered over the whole table.
   static constexpr std::size_t kRecentSize = 1024;
@@ -90,7 +93,6 @@ class Dictionary {
   };
   mutable std::array<Recent, kRecentSize> recent_{};
   Arena arena_;
-  std::vector<Word*> words_;  // in definition order
   // Value words by value: the 16-bit range that constants and data
   // addresses take is indexed directly, anything else is hashed.
   static constexpr std::int32_t kLowestDirect = -32768;
