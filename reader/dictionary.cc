@@ -41,7 +41,7 @@ Word* Dictionary::findInBatch(std::string_view name, std::uint32_t hash) const {
 
 namespace {
 
-// The filter word and the two bits in it for a hash. The name hash keeps
+// The filter word and the three bits in it for a hash. The name hash keeps
 // similar names close together; the filter needs them spread.
 struct FilterBits {
   std::size_t word;
@@ -50,7 +50,8 @@ struct FilterBits {
 
 FilterBits filterBits(std::uint32_t hash, std::size_t words) {
   std::uint64_t mixed = hash * 0x9E3779B97F4A7C15u;
-  std::uint64_t bits = (std::uint64_t{1} << (mixed >> 58)) | (std::uint64_t{1} << ((mixed >> 52) & 63));
+  std::uint64_t bits = (std::uint64_t{1} << (mixed >> 58)) | (std::uint64_t{1} << ((mixed >> 52) & 63)) |
+                       (std::uint64_t{1} << ((mixed >> 46) & 63));
   return {static_cast<std::size_t>(mixed >> 20) & (words - 1), bits};
 }
 
