@@ -47,7 +47,7 @@ Arena::Referenced Arena::allocateReferenced(std::size_t size) {
 }
 
 std::string_view Arena::copy(std::string_view text) {
-  if (text.empty()) return {};
+  if (text.empty()) return std::string_view("", 0);  // never a null pointer
   char* bytes = static_cast<char*>(allocate(text.size(), 1));
   std::memcpy(bytes, text.data(), text.size());
   return {bytes, text.size()};

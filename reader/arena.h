@@ -36,7 +36,8 @@ class Arena {
   void* at(Ref ref) const {
     return reinterpret_cast<char*>(blocks_[ref >> kOffsetBits].get()) + (ref & kOffsetMask) * kUnit;
   }
-  // A copy of `text` that lives as long as the arena.
+  // A copy of `text` that lives as long as the arena; its data pointer is
+  // never null, not even for empty text.
   std::string_view copy(std::string_view text);
 
  private:

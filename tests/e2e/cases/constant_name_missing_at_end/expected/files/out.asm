@@ -1,0 +1,24 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+						; 7
+						; constant
+;***************************************************
+;!### FORTH Word: 
+_
+	movlw 0x7
+	goto _push_byte_literal
+	; Tail-call optimisation, return is deferred.
+;***************************************************
+; End of file: x.f.
+; Literal Table 
+__literal_table 
+; String Table 
+; Return Table 
+__return_table
+; Interrupt Vector Table 
+;***************************************************
+	end
