@@ -23,6 +23,10 @@ bool AsmOutput::open(const std::string& path) {
 #endif
   if (file_ == nullptr) file_ = std::fopen(path.c_str(), "w");
   if (file_ == nullptr) return false;
+  if (capacity_ < kBufferSize) {
+    buffer_ = std::make_unique<char[]>(kBufferSize);
+    capacity_ = kBufferSize;
+  }
   std::setvbuf(file_, nullptr, _IONBF, 0);  // buffered here already
   return true;
 }
@@ -50,8 +54,8 @@ void AsmOutput::startWriter() {
 
 AsmOutput& AsmOutput::textInPieces(std::string_view s) {
   while (!s.empty()) {
-    if (used_ == kBufferSize) flush();
-    std::size_t piece = std::min(s.size(), kBufferSize - used_);
+    if (used_ == capacity_) flush();
+    std::size_t piece = std::min(s.size(), capacity_ - used_);
     std::memcpy(buffer_.get() + used_, s.data(), piece);
     used_ += piece;
     s.remove_prefix(piece);

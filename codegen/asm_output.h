@@ -35,7 +35,7 @@ class AsmOutput {
   void flush();
 
   AsmOutput& text(std::string_view s) {
-    if (s.size() > kBufferSize - used_) return textInPieces(s);
+    if (s.size() > capacity_ - used_) return textInPieces(s);
     std::memcpy(buffer_.get() + used_, s.data(), s.size());
     used_ += s.size();
     return *this;
@@ -43,7 +43,7 @@ class AsmOutput {
   AsmOutput& hex(std::int64_t value);  // the low 32 bits, unsigned
   AsmOutput& decimal(std::int32_t value);
   void endLine() {
-    if (used_ == kBufferSize) flush();
+    if (used_ == capacity_) flush();
     buffer_[used_++] = '\n';
   }
   void line(std::string_view s) { text(s).endLine(); }
@@ -54,7 +54,10 @@ class AsmOutput {
   void startWriter();
 
   std::FILE* file_ = nullptr;
-  std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kBufferSize);
+  // Until a file is opened, a small buffer takes (and drops) the text.
+  static constexpr std::size_t kClosedBufferSize = 1 << 10;
+  std::unique_ptr<char[]> buffer_ = std::make_unique<char[]>(kClosedBufferSize);
+  std::size_t capacity_ = kClosedBufferSize;
   std::size_t used_ = 0;
   std::unique_ptr<BackgroundWriter> writer_;
   std::string overwritten_;  // the path of an existing file written over in place

@@ -14,13 +14,15 @@ std::unique_ptr<std::max_align_t[]> newBlock(std::size_t bytes) {
 
 }  // namespace
 
-void Arena::startBlock() {
+void Arena::startBlock(std::size_t atLeast) {
+  while (nextBlockSize_ < atLeast) nextBlockSize_ *= 2;
   // References stay below 2^32 - 1, so that a table can keep ref + 1 and
   // use 0 for an empty place.
   if (blocks_.size() + 1 >= kMaxBlocks) throw std::bad_alloc();
-  blocks_.push_back(newBlock(kBlockSize));
+  blocks_.push_back(newBlock(nextBlockSize_));
   next_ = reinterpret_cast<char*>(blocks_.back().get());
-  left_ = kBlockSize;
+  left_ = nextBlockSize_;
+  if (nextBlockSize_ < kBlockSize) nextBlockSize_ *= 2;
 }
 
 void* Arena::allocate(std::size_t size, std::size_t alignment) {
@@ -30,7 +32,7 @@ void* Arena::allocate(std::size_t size, std::size_t alignment) {
   }
   std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment;
   if (next_ == nullptr || padding + size > left_) {
-    startBlock();
+    startBlock(size);
     padding = 0;
   }
   char* result = next_ + padding;

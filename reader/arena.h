@@ -41,18 +41,22 @@ class Arena {
   std::string_view copy(std::string_view text);
 
  private:
+  // Blocks double from 4 KB to 64 KB, so that a small dictionary stays small.
+  static constexpr std::size_t kFirstBlockSize = 1 << 12;
   static constexpr std::size_t kBlockSize = 1 << 16;
   static constexpr std::size_t kUnit = 8;  // references count in units of 8 bytes
   static constexpr unsigned kOffsetBits = 13;  // kBlockSize / kUnit offsets
   static constexpr Ref kOffsetMask = (Ref{1} << kOffsetBits) - 1;
   static constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kOffsetBits);
 
-  void startBlock();
+  // Starts a block of at least `atLeast` bytes (at most kBlockSize).
+  void startBlock(std::size_t atLeast);
 
-  std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;  // all kBlockSize
+  std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;  // none above kBlockSize
   std::vector<std::unique_ptr<std::max_align_t[]>> oversized_;  // one large request each
   char* next_ = nullptr;
   std::size_t left_ = 0;
+  std::size_t nextBlockSize_ = kFirstBlockSize;
 };
 
 }  // namespace kestrel
