@@ -10,7 +10,8 @@ namespace kestrel {
 // An existing regular file is written over in place and cut to length when
 // closed, rather than truncated first: freeing all of its old pages and
 // taking new ones costs as much as a fifth of a whole compilation when a
-// large out.asm is compiled again. Where text and binary streams differ,
+// large out.asm is compiled again. (A process killed before closing leaves
+// the older text behind the new.) Where text and binary streams differ,
 // the file is always truncated.
 bool AsmOutput::open(const std::string& path) {
   close();

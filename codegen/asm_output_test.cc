@@ -90,6 +90,19 @@ TEST_F(AsmOutputTest, LongerOlderFileIsCutToWhatWasWritten) {
   EXPECT_EQ(contents(), "");
 }
 
+TEST_F(AsmOutputTest, OlderFilesOfEverySizeLeaveNoText) {
+  for (std::size_t oldSize : {std::size_t{100}, std::size_t{500000}, std::size_t{3} << 20}) {
+    for (int lines : {0, 10, 200000}) {
+      writeFile(std::string(oldSize, '#'));
+      AsmOutput out;
+      ASSERT_TRUE(out.open(path_));
+      std::string expected = writeLines(out, lines);
+      out.close();
+      ASSERT_TRUE(contents() == expected) << oldSize << " " << lines;
+    }
+  }
+}
+
 TEST_F(AsmOutputTest, DestructionClosesLikeClose) {
   writeFile(std::string(1 << 20, '#'));
   std::string expected;
