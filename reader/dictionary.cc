@@ -94,28 +94,28 @@ void Dictionary::enter(Word* word, std::uint32_t hash, Arena::Ref ref) {
 
 void Dictionary::enterBatch() {
   while (count_ * 4 > slots_.size() * 3) grow();
-  std::size_t mask = slots_.size() - 1;
 #if defined(__GNUC__) || defined(__clang__)
+  std::size_t mask = slots_.size() - 1;
   for (std::size_t k = 0; k < batchCount_; ++k) __builtin_prefetch(&slots_[batch_[k].hash & mask]);
 #endif
-  for (std::size_t k = 0; k < batchCount_; ++k) {
-    std::size_t i = batch_[k].hash & mask;
-    while (slots_[i].place != 0) i = (i + 1) & mask;
-    slots_[i] = batch_[k];
-  }
+  for (std::size_t k = 0; k < batchCount_; ++k) place(batch_[k]);
   batchCount_ = 0;
+}
+
+void Dictionary::place(const Slot& slot) {
+  std::size_t mask = slots_.size() - 1;
+  std::size_t i = slot.hash & mask;
+  while (slots_[i].place != 0) i = (i + 1) & mask;
+  slots_[i] = slot;
 }
 
 void Dictionary::grow() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
   filter_.assign(slots_.size() / 16, 0);
-  std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.place == 0) continue;
-    std::size_t i = slot.hash & mask;
-    while (slots_[i].place != 0) i = (i + 1) & mask;
-    slots_[i] = slot;
+    place(slot);
     addToFilter(slot.hash);
   }
   for (std::size_t k = 0; k < batchCount_; ++k) addToFilter(batch_[k].hash);

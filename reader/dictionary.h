@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <new>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -76,6 +77,8 @@ class Dictionary {
   // Records `word`, just made, as the newest definition.
   void enter(Word* word, std::uint32_t hash, Arena::Ref ref);
   void enterBatch();
+  // Puts a word known to be new into the first free slot from its home.
+  void place(const Slot& slot);
   void grow();
 
   std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
