@@ -37,8 +37,8 @@ void AsmOutput::flush() {
     if (!writer_ && used_ == kBufferSize) startWriter();
     if (writer_) {
       buffer_ = writer_->exchange(std::move(buffer_), used_);
-    } else {
-      std::fwrite(buffer_.get(), 1, used_, file_);
+    } else if (std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
+      failed_ = true;
     }
   }
   used_ = 0;
@@ -64,18 +64,27 @@ AsmOutput& AsmOutput::textInPieces(std::string_view s) {
   return *this;
 }
 
-void AsmOutput::close() {
+bool AsmOutput::close() {
   flush();
-  writer_.reset();  // waits until everything queued is written
-  if (file_ == nullptr) return;
+  if (writer_ && !writer_->finish()) failed_ = true;  // waits until all is written
+  writer_.reset();
+  if (file_ == nullptr) return true;
   long end = overwritten_.empty() ? 0 : std::ftell(file_);
-  std::fclose(file_);
+  if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
   if (!overwritten_.empty()) {
     std::error_code ec;
-    if (end >= 0) std::filesystem::resize_file(overwritten_, static_cast<std::uintmax_t>(end), ec);
+    if (end < 0) {
+      failed_ = true;
+    } else {
+      std::filesystem::resize_file(overwritten_, static_cast<std::uintmax_t>(end), ec);
+      if (ec) failed_ = true;
+    }
     overwritten_.clear();
   }
+  bool written = !failed_;
+  failed_ = false;
+  return written;
 }
 
 std::string hexNumber(std::int64_t value) {

@@ -30,8 +30,9 @@ class AsmOutput {
   // file keeps no older text once closed); false when that fails.
   bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
-  // Writes out what is buffered and closes the file.
-  void close();
+  // Writes out what is buffered and closes the file; false when some of
+  // the text could not be written.
+  bool close();
   void flush();
 
   AsmOutput& text(std::string_view s) {
@@ -60,6 +61,7 @@ class AsmOutput {
   std::size_t capacity_ = kClosedBufferSize;
   std::size_t used_ = 0;
   std::unique_ptr<BackgroundWriter> writer_;
+  bool failed_ = false;  // a write to the open file came up short
   std::string overwritten_;  // the path of an existing file written over in place
 };
 

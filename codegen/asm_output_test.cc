@@ -51,15 +51,28 @@ TEST_F(AsmOutputTest, SmallOutputIsWrittenOnClose) {
   AsmOutput out;
   ASSERT_TRUE(out.open(path_));
   std::string expected = writeLines(out, 10);
-  out.close();
+  EXPECT_TRUE(out.close());
   EXPECT_EQ(contents(), expected);
+}
+
+// A full device takes nothing: closing says so, whether the text went out
+// in line or through the background writer.
+TEST_F(AsmOutputTest, CloseReportsTextThatCouldNotBeWritten) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  for (int lines : {10, 200000}) {
+    AsmOutput out;
+    ASSERT_TRUE(out.open("/dev/full"));
+    writeLines(out, lines);
+    EXPECT_FALSE(out.close()) << lines;
+    EXPECT_TRUE(out.close());  // nothing open any more
+  }
 }
 
 TEST_F(AsmOutputTest, OutputOfManyBuffersKeepsItsOrder) {
   AsmOutput out;
   ASSERT_TRUE(out.open(path_));
   std::string expected = writeLines(out, 400000);  // about 12 MB
-  out.close();
+  EXPECT_TRUE(out.close());
   EXPECT_EQ(contents().size(), expected.size());
   EXPECT_TRUE(contents() == expected);
 }

@@ -5,13 +5,18 @@ namespace kestrel {
 BackgroundWriter::BackgroundWriter(std::FILE* file, std::size_t bufferSize)
     : file_(file), bufferSize_(bufferSize), thread_([this] { run(); }) {}
 
-BackgroundWriter::~BackgroundWriter() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    stopping_ = true;
+BackgroundWriter::~BackgroundWriter() { finish(); }
+
+bool BackgroundWriter::finish() {
+  if (thread_.joinable()) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    queued_.notify_one();
+    thread_.join();
   }
-  queued_.notify_one();
-  thread_.join();
+  return !failed_;
 }
 
 BackgroundWriter::Buffer BackgroundWriter::exchange(Buffer full, std::size_t size) {
@@ -37,8 +42,9 @@ void BackgroundWriter::run() {
     Chunk chunk = std::move(queue_.front());
     queue_.pop_front();
     lock.unlock();
-    std::fwrite(chunk.data.get(), 1, chunk.size, file_);
+    bool written = std::fwrite(chunk.data.get(), 1, chunk.size, file_) == chunk.size;
     lock.lock();
+    if (!written) failed_ = true;
     spare_.push_back(std::move(chunk.data));
     released_.notify_one();
   }

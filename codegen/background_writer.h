@@ -22,6 +22,8 @@ class BackgroundWriter {
   BackgroundWriter(std::FILE* file, std::size_t bufferSize);
   // Writes whatever is still queued, then stops the thread.
   ~BackgroundWriter();
+  // The same, and true when every write succeeded.
+  bool finish();
   BackgroundWriter(const BackgroundWriter&) = delete;
   BackgroundWriter& operator=(const BackgroundWriter&) = delete;
 
@@ -46,6 +48,7 @@ class BackgroundWriter {
   std::vector<Buffer> spare_;
   std::size_t allocated_ = 0;  // buffers handed out or queued, besides the caller's
   bool stopping_ = false;
+  bool failed_ = false;  // a write came up short
   std::thread thread_;  // started last, when everything it uses exists
 };
 

@@ -146,11 +146,18 @@ void Compiler::finishRomStringFiles() {
   for (const char* line : {"exit", "[code]", "__STR_INDEX__", "#include \"strindex.inc\" ", "endcode", ";"}) {
     program.line(line);
   }
-  rom.index.close();
-  program.close();
+  closeOrFail(rom.index, "strindex.inc");
+  closeOrFail(program, "stringsp.f");
   AsmOutput base;
   base.open("strbase.inc");
   base.text("#define   __string_index  ").hex(rom.next).endLine();
+  closeOrFail(base, "strbase.inc");
+}
+
+// A run whose output did not all reach its file fails, even after the
+// report: the file is not what the program compiles to.
+void Compiler::closeOrFail(AsmOutput& file, const std::string& name) {
+  if (!file.close()) throw FatalError("Cannot write file: " + name, kExitCannotOpen);
 }
 
 void Compiler::complete(std::uint32_t milliseconds) {
@@ -162,7 +169,7 @@ void Compiler::complete(std::uint32_t milliseconds) {
   writeBanner(out);
   out.line("\tend");
   printReport(milliseconds);
-  out.close();
+  closeOrFail(out, settings.outputName);
 }
 
 void Compiler::printReport(std::uint32_t milliseconds) const {

@@ -91,6 +91,7 @@ class Compiler {
   void openRomStringFiles();
   void complete(std::uint32_t milliseconds);
   void finishRomStringFiles();
+  void closeOrFail(AsmOutput& file, const std::string& name);
   void printReport(std::uint32_t milliseconds) const;
   void closeFiles();
 };

@@ -117,6 +117,16 @@ TEST_F(CompilerTest, FatalErrorAfterLargeOutputLeavesNoOlderText) {
   EXPECT_EQ(failed.substr(failed.size() - 53), ";***************************************************\n");
 }
 
+// Output that cannot be written fails the run after the report, with
+// status 1: the file is not what the program compiles to.
+TEST_F(CompilerTest, OutputThatCannotBeWrittenFailsTheRun) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  write("a.f", ": dup ;\n: t 300 dup ;\n");
+  EXPECT_EQ(compile({"-o", "/dev/full", "a.f"}), 1);
+  EXPECT_EQ(errors_, "Cannot write file: /dev/full\n");
+  EXPECT_NE(console_.find("Finished processing FORTH input."), std::string::npos);
+}
+
 TEST_F(CompilerTest, DeeplyNestedIncludesRunInConstantStack) {
   constexpr int kDepth = 10000;
   for (int i = 0; i < kDepth; ++i) {
