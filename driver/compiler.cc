@@ -157,7 +157,7 @@ void Compiler::finishRomStringFiles() {
 // A run whose output did not all reach its file fails, even after the
 // report: the file is not what the program compiles to.
 void Compiler::closeOrFail(AsmOutput& file, const std::string& name) {
-  if (!file.close()) throw FatalError("Cannot write file: " + name, kExitCannotOpen);
+  if (!file.close()) throwCannotWrite(name);
 }
 
 void Compiler::complete(std::uint32_t milliseconds) {

@@ -34,4 +34,9 @@ class FatalError : public std::runtime_error {
   throw FatalError("Cannot open file: " + name, kExitCannotOpen);
 }
 
+// A file that did not get all of its text: also without a source position.
+[[noreturn]] inline void throwCannotWrite(const std::string& name) {
+  throw FatalError("Cannot write file: " + name, kExitCannotOpen);
+}
+
 }  // namespace kestrel
