@@ -50,7 +50,7 @@ class AsmOutput {
   void line(std::string_view s) { text(s).endLine(); }
 
  private:
-  static constexpr std::size_t kBufferSize = 1 << 18;
+  static constexpr std::size_t kBufferSize = 1 << 20;  // fewer hand-overs to the writer thread
   AsmOutput& textInPieces(std::string_view s);
   void startWriter();
 

@@ -41,8 +41,11 @@ Word* Dictionary::findInBatch(std::string_view name, std::uint32_t hash) const {
 
 namespace {
 
-// The filter word and the three bits in it for a hash. The name hash keeps
-// similar names close together; the filter needs them spread.
+// The filter word and the three bits in it for a hash. A filter word
+// stands for the sixteen table slots that share its place, so that names
+// whose slots lie close together (similar names do) share filter words and
+// a growing table rebuilds its filter in order; the bits come from other
+// parts of the hash.
 struct FilterBits {
   std::size_t word;
   std::uint64_t bits;
@@ -52,7 +55,7 @@ FilterBits filterBits(std::uint32_t hash, std::size_t words) {
   std::uint64_t mixed = hash * 0x9E3779B97F4A7C15u;
   std::uint64_t bits = (std::uint64_t{1} << (mixed >> 58)) | (std::uint64_t{1} << ((mixed >> 52) & 63)) |
                        (std::uint64_t{1} << ((mixed >> 46) & 63));
-  return {static_cast<std::size_t>(mixed >> 20) & (words - 1), bits};
+  return {(hash >> 4) & (words - 1), bits};
 }
 
 }  // namespace
