@@ -24,9 +24,9 @@ bool AsmOutput::open(const std::string& path) {
 #endif
   if (file_ == nullptr) file_ = std::fopen(path.c_str(), "w");
   if (file_ == nullptr) return false;
-  if (capacity_ < kBufferSize) {
-    buffer_ = std::make_unique<char[]>(kBufferSize);
-    capacity_ = kBufferSize;
+  if (capacity_ < kFirstBufferSize) {
+    buffer_ = std::make_unique<char[]>(kFirstBufferSize);
+    capacity_ = kFirstBufferSize;
   }
   std::setvbuf(file_, nullptr, _IONBF, 0);  // buffered here already
   return true;
@@ -39,6 +39,10 @@ void AsmOutput::flush() {
       buffer_ = writer_->exchange(std::move(buffer_), used_);
     } else if (std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
       failed_ = true;
+    }
+    if (used_ == capacity_ && capacity_ < kBufferSize) {
+      buffer_ = std::make_unique<char[]>(kBufferSize);
+      capacity_ = kBufferSize;
     }
   }
   used_ = 0;

@@ -50,7 +50,10 @@ class AsmOutput {
   void line(std::string_view s) { text(s).endLine(); }
 
  private:
-  static constexpr std::size_t kBufferSize = 1 << 20;  // fewer hand-overs to the writer thread
+  // An opened file starts with a small buffer (many runs write little); one
+  // that fills it gets a large one, and past that a writer thread.
+  static constexpr std::size_t kFirstBufferSize = 1 << 16;
+  static constexpr std::size_t kBufferSize = 1 << 20;  // few hand-overs to the writer
   AsmOutput& textInPieces(std::string_view s);
   void startWriter();
 

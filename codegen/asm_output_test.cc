@@ -59,7 +59,7 @@ TEST_F(AsmOutputTest, SmallOutputIsWrittenOnClose) {
 // in line or through the background writer.
 TEST_F(AsmOutputTest, CloseReportsTextThatCouldNotBeWritten) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  for (int lines : {10, 200000}) {
+  for (int lines : {10, 10000, 200000}) {
     AsmOutput out;
     ASSERT_TRUE(out.open("/dev/full"));
     writeLines(out, lines);
@@ -105,7 +105,7 @@ TEST_F(AsmOutputTest, LongerOlderFileIsCutToWhatWasWritten) {
 
 TEST_F(AsmOutputTest, OlderFilesOfEverySizeLeaveNoText) {
   for (std::size_t oldSize : {std::size_t{100}, std::size_t{500000}, std::size_t{3} << 20}) {
-    for (int lines : {0, 10, 200000}) {
+    for (int lines : {0, 10, 10000, 200000}) {
       writeFile(std::string(oldSize, '#'));
       AsmOutput out;
       ASSERT_TRUE(out.open(path_));
