@@ -21,9 +21,9 @@ class ColonWord : public Word {
   void execute(Compiler& c) override;
 
  private:
+  mutable bool labelKnown_ = false;  // first: it fits in Word's spare bytes
   // Most names need no mangling: only the others keep a second text.
   mutable std::unique_ptr<std::string> mangled_;
-  mutable bool labelKnown_ = false;
 };
 
 // A routine entered through the return table; never a tail jump.

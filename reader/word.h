@@ -3,6 +3,7 @@
 // target word kinds (codegen/target_words.h) that the program defines.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace kestrel {
@@ -13,17 +14,21 @@ class Compiler;
 // the text of their names.
 class Word {
  public:
-  explicit Word(std::string_view name) : name_(name) {}
+  explicit Word(std::string_view name)
+      : name_(name.data()), nameSize_(static_cast<std::uint32_t>(name.size())) {}
   virtual ~Word() = default;
   Word(const Word&) = delete;
   Word& operator=(const Word&) = delete;
 
   // The name exactly as written where the word was defined.
-  std::string_view name() const { return name_; }
+  std::string_view name() const { return {name_, nameSize_}; }
   virtual void execute(Compiler& compiler) = 0;
 
  private:
-  std::string_view name_;
+  // Kept as a pointer and a 32-bit size: a million words in a large
+  // program, and derived words place a small field in the spare bytes.
+  const char* name_;
+  std::uint32_t nameSize_;
 };
 
 class HostWord final : public Word {
