@@ -13,7 +13,7 @@ std::uint32_t foldedHash(std::string_view name) {
   return hash;
 }
 
-Dictionary::Dictionary() : slots_(128), filter_(slots_.size() / 16) {}
+Dictionary::Dictionary() : slots_(128), filter_(slots_.size() / kSlotsPerFilterWord) {}
 
 Dictionary::~Dictionary() {
   // Every word is in the table or the batch; the arena frees the memory.
@@ -55,7 +55,7 @@ FilterBits filterBits(std::uint32_t hash, std::size_t words) {
   std::uint64_t mixed = hash * 0x9E3779B97F4A7C15u;
   std::uint64_t bits = (std::uint64_t{1} << (mixed >> 58)) | (std::uint64_t{1} << ((mixed >> 52) & 63)) |
                        (std::uint64_t{1} << ((mixed >> 46) & 63));
-  return {(hash >> 4) & (words - 1), bits};
+  return {(hash / Dictionary::kSlotsPerFilterWord) & (words - 1), bits};
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ void Dictionary::enter(Word* word, std::uint32_t hash, Arena::Ref ref) {
 }
 
 void Dictionary::enterBatch() {
-  while (count_ * 4 > slots_.size() * 3) grow();
+  while (count_ * 8 > slots_.size() * 7) grow();
 #if defined(__GNUC__) || defined(__clang__)
   std::size_t mask = slots_.size() - 1;
   for (std::size_t k = 0; k < batchCount_; ++k) __builtin_prefetch(&slots_[batch_[k].hash & mask]);
@@ -115,7 +115,7 @@ void Dictionary::place(const Slot& slot) {
 void Dictionary::grow() {
   std::vector<Slot> old(slots_.size() * 2);
   old.swap(slots_);
-  filter_.assign(slots_.size() / 16, 0);
+  filter_.assign(slots_.size() / kSlotsPerFilterWord, 0);
   for (const Slot& slot : old) {
     if (slot.place == 0) continue;
     place(slot);

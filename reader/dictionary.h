@@ -26,6 +26,8 @@ std::uint32_t foldedHash(std::string_view name);
 
 class Dictionary {
  public:
+  static constexpr std::size_t kSlotsPerFilterWord = 16;  // four bits per slot
+
   Dictionary();
   ~Dictionary();
   Dictionary(const Dictionary&) = delete;
@@ -81,8 +83,8 @@ class Dictionary {
   void place(const Slot& slot);
   void grow();
 
-  std::vector<Slot> slots_;  // a power of two in size, at most three quarters full
-  std::vector<std::uint64_t> filter_;  // four bits per slot
+  std::vector<Slot> slots_;  // a power of two in size, at most seven eighths full
+  std::vector<std::uint64_t> filter_;
   static constexpr std::size_t kBatchSize = 64;
   std::array<Slot, kBatchSize> batch_{};
   std::size_t batchCount_ = 0;
