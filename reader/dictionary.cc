@@ -74,6 +74,14 @@ bool Dictionary::contains(std::string_view name, std::uint32_t hash) const {
   return mayContain(hash) && (findInBatch(name, hash) != nullptr || findInTable(name, hash) != nullptr);
 }
 
+void Dictionary::prepareDefine(std::uint32_t hash) const {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(&filter_[filterBits(hash, filter_.size()).word]);
+#else
+  (void)hash;
+#endif
+}
+
 Word* Dictionary::find(std::string_view name) const {
   std::uint32_t hash = foldedHash(name);
   Recent& recent = recent_[hash % kRecentSize];

@@ -50,6 +50,10 @@ class Dictionary {
     return word;
   }
   std::size_t count() const { return count_; }
+  // Hints that a name of this hash may soon be defined: starts loading the
+  // part of the filter that define() will look at, which in a large
+  // program is a random access to memory.
+  void prepareDefine(std::uint32_t hash) const;
 
   Word* mostRecent() const { return mostRecent_; }
 

@@ -59,6 +59,16 @@ void interpretWord(Compiler& c, std::string_view token) {
   word->execute(c);
 }
 
+// Outside definitions the next token is most likely the name of a new
+// word: start loading the filter bits that its definition will test while
+// the defining word is looked up.
+void prepareDefinition(Compiler& c) {
+  std::string_view next = c.sources.current()->glance();
+  if (next.empty()) return;
+  std::uint32_t hash = foldedHash(next);
+  c.compileWords.prepareDefine(hash);
+}
+
 }  // namespace
 
 // Included files are not interpreted by a nested call: `fload` pushes the
@@ -71,7 +81,10 @@ void processFile(Compiler& c, const std::string& name) {
     std::string_view token = c.tokens.next();
     if (token.empty()) {  // the end of the file being read
       endFile(c);
-    } else if (isNumber(token)) {
+      continue;
+    }
+    if (!c.compiling) prepareDefinition(c);
+    if (isNumber(token)) {
       interpretNumber(c, token);
     } else {
       interpretWord(c, token);
