@@ -73,7 +73,9 @@ void compileTailLiteral(Compiler& c, std::int32_t value) {
 }
 
 void compileNumber(Compiler& c, std::int32_t value) {
-  if (ValueWord* word = c.compileWords.findByValue(value)) {
+  if (auto label = c.valueLabels.find(value)) {
+    compileValueReference(c, value, *label);
+  } else if (ValueWord* word = c.compileWords.findByValue(value)) {
     word->execute(c);
   } else {
     compileLiteral(c, value);

@@ -96,10 +96,12 @@ void ColonWord::execute(Compiler& c) { compileCall(c, label()); }
 
 void RcallWord::execute(Compiler& c) { compileRcallReference(c, label()); }
 
-void ValueWord::execute(Compiler& c) {
+void compileValueReference(Compiler& c, std::int32_t value, std::string_view label) {
   skipCommentsAhead(c);
-  if (!foldFetchOrStore(c, value_)) writeCallOrJump(c, label());
+  if (!foldFetchOrStore(c, value)) writeCallOrJump(c, label);
 }
+
+void ValueWord::execute(Compiler& c) { compileValueReference(c, value_, label()); }
 
 void HostConstant::execute(Compiler& c) { c.push(value()); }
 
@@ -121,7 +123,9 @@ ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t valu
     c.define<AliasWord>(c.compileWords, name, earlier);
     return earlier;
   }
-  c.compileWords.addValueWord(c.define<ValueWord>(c.compileWords, name, value), value);
+  ValueWord* word = c.define<ValueWord>(c.compileWords, name, value);
+  c.compileWords.addValueWord(word, value);
+  c.valueLabels.add(value, word->label());
   return nullptr;
 }
 

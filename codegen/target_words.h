@@ -68,6 +68,9 @@ class AliasWord : public ColonWord {
 // Compiles a call of `label`, or a tail jump when the next token (after
 // comments) is ";" or "exit" and tail calls are allowed.
 void compileCall(Compiler& c, std::string_view label);
+// Compiles a reference to the value word labelled `label` that holds
+// `value`, as the word itself would.
+void compileValueReference(Compiler& c, std::int32_t value, std::string_view label);
 // The return written by ";" and "exit".
 void compileReturn(Compiler& c);
 // Enters a value word for `name`, or an alias when a value word of equal
