@@ -19,10 +19,26 @@ void Arena::startBlock(std::size_t atLeast) {
   // References stay below 2^32 - 1, so that a table can keep ref + 1 and
   // use 0 for an empty place.
   if (blocks_.size() + 1 >= kMaxBlocks) throw std::bad_alloc();
-  blocks_.push_back(newBlock(nextBlockSize_));
-  next_ = reinterpret_cast<char*>(blocks_.back().get());
+  blocks_.push_back(newBlockMemory(nextBlockSize_));
+  next_ = blocks_.back();
   left_ = nextBlockSize_;
   if (nextBlockSize_ < kBlockSize) nextBlockSize_ *= 2;
+}
+
+char* Arena::newBlockMemory(std::size_t bytes) {
+  if (bytes == kBlockSize && blocks_.size() >= kBlocksBeforeChunks) {
+    if (chunkLeft_ < kBlockSize) {
+      chunks_.push_back(allocateLargeBlock(kHugePageSize, false));
+      chunkNext_ = chunks_.back().get();
+      chunkLeft_ = kHugePageSize;
+    }
+    auto* block = reinterpret_cast<char*>(chunkNext_);
+    chunkNext_ += kBlockSize;
+    chunkLeft_ -= kBlockSize;
+    return block;
+  }
+  owned_.push_back(newBlock(bytes));
+  return reinterpret_cast<char*>(owned_.back().get());
 }
 
 void* Arena::allocate(std::size_t size, std::size_t alignment) {
@@ -44,7 +60,7 @@ void* Arena::allocate(std::size_t size, std::size_t alignment) {
 Arena::Referenced Arena::allocateReferenced(std::size_t size) {
   void* memory = allocate(size, kUnit);
   auto offset = static_cast<std::size_t>(static_cast<char*>(memory) -
-                                         reinterpret_cast<char*>(blocks_.back().get()));
+                                         blocks_.back());
   return {memory, static_cast<Ref>(((blocks_.size() - 1) << kOffsetBits) | (offset / kUnit))};
 }
 

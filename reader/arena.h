@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reader/large_block.h"
+
 namespace kestrel {
 
 class Arena {
@@ -34,7 +36,7 @@ class Arena {
   };
   Referenced allocateReferenced(std::size_t size);
   void* at(Ref ref) const {
-    return reinterpret_cast<char*>(blocks_[ref >> kOffsetBits].get()) + (ref & kOffsetMask) * kUnit;
+    return blocks_[ref >> kOffsetBits] + (ref & kOffsetMask) * kUnit;
   }
   // A copy of `text` that lives as long as the arena; its data pointer is
   // never null, not even for empty text.
@@ -49,10 +51,20 @@ class Arena {
   static constexpr Ref kOffsetMask = (Ref{1} << kOffsetBits) - 1;
   static constexpr std::size_t kMaxBlocks = std::size_t{1} << (32 - kOffsetBits);
 
+  // Once the arena holds this many blocks, further blocks are cut from
+  // chunks of huge-page size (see large_block.h); a small arena stays small.
+  static constexpr std::size_t kBlocksBeforeChunks = 32;
+  static_assert(kHugePageSize % kBlockSize == 0);
+
   // Starts a block of at least `atLeast` bytes (at most kBlockSize).
   void startBlock(std::size_t atLeast);
+  char* newBlockMemory(std::size_t bytes);
 
-  std::vector<std::unique_ptr<std::max_align_t[]>> blocks_;  // none above kBlockSize
+  std::vector<char*> blocks_;  // none above kBlockSize
+  std::vector<std::unique_ptr<std::max_align_t[]>> owned_;  // blocks not cut from chunks
+  std::vector<LargeBlock> chunks_;
+  std::byte* chunkNext_ = nullptr;
+  std::size_t chunkLeft_ = 0;
   std::vector<std::unique_ptr<std::max_align_t[]>> oversized_;  // one large request each
   char* next_ = nullptr;
   std::size_t left_ = 0;

@@ -32,18 +32,25 @@ TEST(ArenaTest, AllocationsAreAlignedAndSeparate) {
   }
 }
 
-// References lead back to their memory across many blocks, also when large
-// requests with blocks of their own come in between.
+// References lead back to their memory across many blocks (26 MB, so also
+// blocks cut from huge-page chunks), also when large requests with blocks of
+// their own come in between; no two places overlap.
 TEST(ArenaTest, ReferencesFindTheirMemory) {
   Arena arena;
   std::vector<Arena::Referenced> placed;
+  auto sizeOf = [](std::size_t i) { return 8 + i % Arena::kMaxReferenced; };
   for (std::size_t i = 0; i < 50000; ++i) {
     if (i % 1000 == 0) arena.allocate(100000, 8);
     if (i % 3 == 0) arena.copy("odd");
-    placed.push_back(arena.allocateReferenced(8 + i % Arena::kMaxReferenced));
+    placed.push_back(arena.allocateReferenced(sizeOf(i)));
     ASSERT_EQ(reinterpret_cast<std::uintptr_t>(placed.back().memory) % 8, 0u);
+    std::memset(placed.back().memory, static_cast<int>(i & 255), sizeOf(i));
   }
-  for (const Arena::Referenced& place : placed) ASSERT_EQ(arena.at(place.ref), place.memory);
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    ASSERT_EQ(arena.at(placed[i].ref), placed[i].memory);
+    auto* bytes = static_cast<unsigned char*>(placed[i].memory);
+    for (std::size_t k = 0; k < sizeOf(i); ++k) ASSERT_EQ(bytes[k], i & 255) << i;
+  }
 }
 
 TEST(ArenaTest, CopyKeepsTheText) {

@@ -121,7 +121,7 @@ void Dictionary::place(const Slot& slot) {
 }
 
 void Dictionary::grow() {
-  std::vector<Slot> old(slots_.size() * 2);
+  LargeArray<Slot> old(slots_.size() * 2);
   old.swap(slots_);
   filter_.assign(slots_.size() / kSlotsPerFilterWord, 0);
   for (const Slot& slot : old) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "reader/arena.h"
+#include "reader/large_block.h"
 #include "reader/word.h"
 
 namespace kestrel {
@@ -87,7 +88,7 @@ class Dictionary {
   void place(const Slot& slot);
   void grow();
 
-  std::vector<Slot> slots_;  // a power of two in size, at most seven eighths full
+  LargeArray<Slot> slots_;  // a power of two in size, at most seven eighths full
   std::vector<std::uint64_t> filter_;
   static constexpr std::size_t kBatchSize = 64;
   std::array<Slot, kBatchSize> batch_{};
