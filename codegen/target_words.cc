@@ -124,8 +124,7 @@ ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t valu
     return earlier;
   }
   ValueWord* word = c.define<ValueWord>(c.compileWords, name, value);
-  c.compileWords.addValueWord(word, value);
-  c.valueLabels.add(value, word->label());
+  c.compileWords.addValueWord(word, value, word->label());
   return nullptr;
 }
 

@@ -13,7 +13,6 @@
 #include "codegen/control_flow.h"
 #include "codegen/interrupts.h"
 #include "codegen/literals.h"
-#include "codegen/value_labels.h"
 #include "reader/dictionary.h"
 #include "reader/interpret_stack.h"
 #include "reader/source_stack.h"
@@ -68,8 +67,6 @@ class Compiler {
 
   Dictionary interpretWords;
   Dictionary compileWords;
-  // The labels of compileWords' value words, for compiling numbers.
-  ValueLabels valueLabels;
   InterpretStack stack;
 
   bool compiling = false;       // compilation state

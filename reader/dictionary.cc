@@ -1,5 +1,7 @@
 #include "reader/dictionary.h"
 
+#include <cstring>
+
 #include "reader/text.h"
 
 namespace kestrel {
@@ -133,31 +135,34 @@ void Dictionary::grow() {
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {
-  if (value >= kLowestDirect && value <= kHighestDirect) {
+  if (isDirect(value)) {
     if (directPresent_.empty()) return nullptr;
     auto i = static_cast<std::size_t>(value - kLowestDirect);
     if ((directPresent_[i / 64] >> (i % 64) & 1) == 0) return nullptr;
-    return directValues_[i];
+    return directWords_[i];
   }
   auto it = otherValues_.find(value);
   return it == otherValues_.end() ? nullptr : it->second;
 }
 
-void Dictionary::addValueWord(ValueWord* word, std::int32_t value) {
-  if (value >= kLowestDirect && value <= kHighestDirect) {
-    constexpr std::size_t kDirectCount = kHighestDirect - kLowestDirect + 1;
-    if (directValues_.empty()) {
-      directValues_.resize(kDirectCount);
-      directPresent_.resize((kDirectCount + 63) / 64);
-    }
-    auto i = static_cast<std::size_t>(value - kLowestDirect);
-    if (directValues_[i] == nullptr) {
-      directValues_[i] = word;
-      directPresent_[i / 64] |= std::uint64_t{1} << (i % 64);
-    }
-  } else {
+void Dictionary::addValueWord(ValueWord* word, std::int32_t value, std::string_view label) {
+  if (!isDirect(value)) {
     otherValues_.try_emplace(value, word);
+    return;
   }
+  if (directPresent_.empty()) {
+    directPresent_.assign((kDirectCount + 63) / 64, 0);
+    directWords_.reset(new ValueWord*[kDirectCount]);
+    directLabels_.reset(new DirectLabel[kDirectCount]);
+  }
+  auto i = static_cast<std::size_t>(value - kLowestDirect);
+  std::uint64_t bit = std::uint64_t{1} << (i % 64);
+  if ((directPresent_[i / 64] & bit) != 0) return;
+  directPresent_[i / 64] |= bit;
+  directWords_[i] = word;
+  DirectLabel& kept = directLabels_[i];
+  kept.size = label.size() <= kMaxDirectLabel ? static_cast<std::uint8_t>(label.size()) : 0;
+  std::memcpy(kept.text, label.data(), kept.size);
 }
 
 }  // namespace kestrel

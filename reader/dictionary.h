@@ -7,6 +7,8 @@
 #pragma once
 
 #include <array>
+#include <memory>
+#include <optional>
 #include <cstdint>
 #include <new>
 #include <string_view>
@@ -59,9 +61,22 @@ class Dictionary {
   Word* mostRecent() const { return mostRecent_; }
 
   ValueWord* findByValue(std::int32_t value) const;
-  // Records `word` (owned by this or another dictionary) for its value,
-  // unless a word already holds that value.
-  void addValueWord(ValueWord* word, std::int32_t value);
+  // The label that came with the word of `value`, when it was kept: a
+  // number compiled as a reference then needs no look at the word, which
+  // in a large program lies anywhere in memory.
+  std::optional<std::string_view> findLabelByValue(std::int32_t value) const {
+    if (!isDirect(value) || directPresent_.empty()) return std::nullopt;
+    auto i = static_cast<std::size_t>(value - kLowestDirect);
+    if ((directPresent_[i / 64] >> (i % 64) & 1) == 0) return std::nullopt;
+    const DirectLabel& label = directLabels_[i];
+    if (label.size == 0) return std::nullopt;
+    return std::string_view(label.text, label.size);
+  }
+  // Records `word` (owned by this or another dictionary) and its label for
+  // its value, unless a word already holds that value. Labels of up to
+  // kMaxDirectLabel characters of the direct range are kept.
+  void addValueWord(ValueWord* word, std::int32_t value, std::string_view label);
+  static constexpr std::size_t kMaxDirectLabel = 15;
 
  private:
   // Words live in an open-addressing table of 8-byte slots: a new name is
@@ -107,10 +122,19 @@ class Dictionary {
   // addresses take is indexed directly, anything else is hashed.
   static constexpr std::int32_t kLowestDirect = -32768;
   static constexpr std::int32_t kHighestDirect = 65535;
-  std::vector<ValueWord*> directValues_;
-  // One bit per direct value, set where directValues_ holds a word: most
-  // numbers compiled have no word, and the bits stay in the cache.
+  static constexpr std::size_t kDirectCount = kHighestDirect - kLowestDirect + 1;
+  static bool isDirect(std::int32_t value) { return value >= kLowestDirect && value <= kHighestDirect; }
+  // One bit per direct value, set where a word holds it: most numbers
+  // compiled have no word, and the bits stay in the cache. The arrays are
+  // left uninitialised; only entries whose bit is set are read, so a
+  // program touches the pages of the values it uses and no others.
   std::vector<std::uint64_t> directPresent_;
+  std::unique_ptr<ValueWord*[]> directWords_;
+  struct DirectLabel {  // one cache line holds four
+    char text[kMaxDirectLabel];
+    std::uint8_t size;  // 0: not kept
+  };
+  std::unique_ptr<DirectLabel[]> directLabels_;
   std::unordered_map<std::int32_t, ValueWord*> otherValues_;
   Word* mostRecent_ = nullptr;
 };
