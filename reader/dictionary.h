@@ -7,10 +7,10 @@
 #pragma once
 
 #include <array>
-#include <memory>
-#include <optional>
 #include <cstdint>
+#include <memory>
 #include <new>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>

@@ -63,7 +63,7 @@ void interpretWord(Compiler& c, std::string_view token) {
 // word: start loading the filter bits that its definition will test while
 // the defining word is looked up.
 void prepareDefinition(Compiler& c) {
-  std::string_view next = c.sources.current()->glance();
+  std::string_view next = c.sources.current()->glance(Tokenizer::kMaxToken);
   if (next.empty()) return;
   std::uint32_t hash = foldedHash(next);
   c.compileWords.prepareDefine(hash);

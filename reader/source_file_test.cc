@@ -106,21 +106,21 @@ TEST_F(SourceFileTest, GlanceShowsTheNextTokenWithoutReadingIt) {
   sources.push(SourceFile::open(write("a.f", "  dup\tdrop\n\x01\xff swap\r\nover\rrot " + std::string(200, 'a') + " last\n"), "a.f"));
   Tokenizer tokens(sources);
   SourceFile& file = *sources.current();
-  EXPECT_EQ(file.glance(), "");  // nothing is buffered before the first read
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "");  // nothing is buffered before the first read
   EXPECT_EQ(tokens.next(), "dup\tdrop");
-  EXPECT_EQ(file.glance(), "swap");
-  EXPECT_EQ(file.glance(), "swap");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "swap");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "swap");
   EXPECT_EQ(sources.positionLine(), 1);
   EXPECT_EQ(tokens.next(), "swap");
-  EXPECT_EQ(file.glance(), "over");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "over");
   EXPECT_EQ(tokens.next(), "over\rrot");
-  EXPECT_EQ(file.glance(), std::string(199, 'a'));
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), std::string(199, 'a'));
   EXPECT_EQ(tokens.next(), std::string(199, 'a'));
-  EXPECT_EQ(file.glance(), "a");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "a");
   EXPECT_EQ(tokens.next(), "a");
-  EXPECT_EQ(file.glance(), "last");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "last");
   EXPECT_EQ(tokens.next(), "last");
-  EXPECT_EQ(file.glance(), "");
+  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "");
   EXPECT_TRUE(file.good());
   EXPECT_EQ(sources.positionLine(), 3);  // the last line feed is not read
   EXPECT_EQ(tokens.next(), "");
