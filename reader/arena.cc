@@ -43,8 +43,8 @@ char* Arena::newBlockMemory(std::size_t bytes) {
 
 void* Arena::allocate(std::size_t size, std::size_t alignment) {
   if (size > kBlockSize / 4) {  // a large request gets a block of its own
-    oversized_.push_back(newBlock(size));
-    return oversized_.back().get();
+    owned_.push_back(newBlock(size));
+    return owned_.back().get();
   }
   std::size_t padding = (alignment - reinterpret_cast<std::uintptr_t>(next_) % alignment) % alignment;
   if (next_ == nullptr || padding + size > left_) {
@@ -59,8 +59,7 @@ void* Arena::allocate(std::size_t size, std::size_t alignment) {
 
 Arena::Referenced Arena::allocateReferenced(std::size_t size) {
   void* memory = allocate(size, kUnit);
-  auto offset = static_cast<std::size_t>(static_cast<char*>(memory) -
-                                         blocks_.back());
+  auto offset = static_cast<std::size_t>(static_cast<char*>(memory) - blocks_.back());
   return {memory, static_cast<Ref>(((blocks_.size() - 1) << kOffsetBits) | (offset / kUnit))};
 }
 

@@ -61,11 +61,12 @@ class Arena {
   char* newBlockMemory(std::size_t bytes);
 
   std::vector<char*> blocks_;  // none above kBlockSize
-  std::vector<std::unique_ptr<std::max_align_t[]>> owned_;  // blocks not cut from chunks
+  // Memory from the heap: blocks not cut from chunks, and large requests
+  // with a block of their own.
+  std::vector<std::unique_ptr<std::max_align_t[]>> owned_;
   std::vector<LargeBlock> chunks_;
   std::byte* chunkNext_ = nullptr;
   std::size_t chunkLeft_ = 0;
-  std::vector<std::unique_ptr<std::max_align_t[]>> oversized_;  // one large request each
   char* next_ = nullptr;
   std::size_t left_ = 0;
   std::size_t nextBlockSize_ = kFirstBlockSize;
