@@ -4,7 +4,8 @@
 \
 \ Stack effects: ( before -- after ) for the data stack, (R: ... ) for the
 \ return stack.  n signed cell, u unsigned cell, x any cell, c character,
-\ flag: 0 is false, true is -1 (all bits set).  addr is a data address
+\ flag: 0 is false, true is -1 (all bits set).  d and ud are double
+\ cells (two cells, the high one on top).  addr is a data address
 \ (bank*256 + file address, as variables have); xt is a program address
 \ as ['] leaves it; "pstr" is a program-memory string as s" leaves it.
 \
@@ -16,8 +17,9 @@
 \ Not here, on purpose:
 \   false  - its routine label would be _false, which is the run-time's own
 \            "push 0" routine; write 0 instead.
-\   pick, roll, +loop, ?do, create/does>, base/number input - not part of
-\            this small system.
+\   +loop, ?do, create/does> - not part of this small system.
+\   <# # #s hold sign #> - pictured numeric output needs a buffer in RAM:
+\            it is in pictured.f, which a program loads after this file.
 \   str>srom, index>srom, rom_str_base - the words that program a string
 \            ROM (kcomp -r) depend on the ROM hardware; see _romtype in
 \            internal.inc for the layout that r." expects.
@@ -240,6 +242,51 @@ endcode
 : 2swap ( x1 x2 x3 x4 -- x3 x4 x1 x2 )  rot >r rot r> ;
 
 : 2over ( x1 x2 x3 x4 -- x1 x2 x3 x4 x1 x2 )  >r >r 2dup r> r> 2swap ;
+
+code pick
+	; ( xu ... x1 x0 u -- xu ... x1 x0 xu )  0 pick is dup, 1 pick is over.
+	; Reads the cell through @ (the stacks lie in bank 0).  uses W
+	bcf	ALUSTA, C
+	rlcf	TLOW, W			; 2u
+	addwf	FSR1, W
+	addlw	1			; FSR1 + 2u + 1: high byte of xu
+	movwf	TLOW
+	clrf	THIGH, F
+	goto	_VX_QZX_		; @
+endcode
+
+code roll
+	; ( xu xu-1 ... x0 u -- xu-1 ... x0 xu )  move xu to the top: 0 roll
+	; does nothing, 1 roll is swap, 2 roll is rot.  The cells above xu
+	; move down one place with interrupts disabled (about 10 cycles a
+	; cell).  uses KT0, PRODL, W
+	KDI
+	bcf	ALUSTA, C
+	rlcf	TLOW, W			; 2u: bytes to move
+	movwf	KT0
+	addwf	FSR1, F
+	incfsz	FSR1, F
+	incfsz	FSR1, F			; FSR1 -> low byte of xu
+	movfp	INDF1, TLOW
+	movfp	INDF1, THIGH		; xu on top; FSR1 -> low byte of xu-1
+	tstfsz	KT0
+	goto	__c_roll_byte
+	goto	__c_roll_done
+__c_roll_byte:
+	movfp	INDF1, PRODL		; a byte at p; FSR1 = p - 1
+	movlw	3
+	addwf	FSR1, F
+	movpf	PRODL, INDF1		; to p + 2; FSR1 = p + 1
+	decf	FSR1, F
+	decf	FSR1, F			; p - 1: the next byte down
+	decfsz	KT0, F
+	goto	__c_roll_byte
+__c_roll_done:
+	incfsz	FSR1, F			; one cell fewer than before
+	incfsz	FSR1, F
+	KEI
+	return
+endcode
 
 \ ---------------------------------------------------------------------
 \ Arithmetic and logic (16 bits, wrapping)
@@ -655,6 +702,163 @@ endcode
 : mod ( n1 n2 -- rem )  /mod drop ;
 
 \ ---------------------------------------------------------------------
+\ Mixed and double-cell arithmetic.  d is a signed double cell, ud an
+\ unsigned one: two cells with the high cell on top (so "5 0" is the
+\ double 5).  Division rounds toward zero (symmetric), as / and mod do;
+\ fm/mod rounds toward minus infinity.  When a quotient does not fit in
+\ one cell the results of um/mod, sm/rem, fm/mod, */ and */mod are not
+\ meaningful.
+\ ---------------------------------------------------------------------
+
+code s>d
+	; ( n -- d )  sign-extend n to a double cell
+	movpf	TLOW, INDF1
+	movpf	THIGH, INDF1
+	clrf	TLOW, F
+	btfsc	THIGH, 7
+	setf	TLOW, F
+	movfp	TLOW, THIGH
+	return
+endcode
+
+code dnegate
+	; ( d -- -d )  uses KT0, KT1
+	incfsz	FSR1, F
+	incfsz	FSR1, F			; FSR1 -> low byte of the low cell
+	movpf	INDF1, KT0
+	movpf	INDF1, KT1		; FSR1 back
+	comf	KT0, F
+	comf	KT1, F
+	comf	TLOW, F
+	comf	THIGH, F
+	incf	KT0, F			; + 1, carried through all four bytes
+	movlw	0
+	addwfc	KT1, F
+	addwfc	TLOW, F
+	addwfc	THIGH, F
+	incfsz	FSR1, F
+	incfsz	FSR1, F
+	movfp	KT0, INDF1
+	movfp	KT1, INDF1
+	return
+endcode
+
+: dabs ( d -- ud )  dup 0< if dnegate then ;
+
+code um*
+	; ( u1 u2 -- ud )  the full 32-bit product.  uses KT0-KT5, PRODH:PRODL
+	incfsz	FSR1, F
+	incfsz	FSR1, F
+	movpf	INDF1, KT0		; u1 low
+	movpf	INDF1, KT1		; u1 high; FSR1 back
+	movfp	TLOW, WREG
+	mulwf	KT0			; low * low: bytes 0 and 1
+	movpf	PRODL, KT2
+	movpf	PRODH, KT3
+	movfp	THIGH, WREG
+	mulwf	KT1			; high * high: bytes 2 and 3
+	movpf	PRODL, KT4
+	movpf	PRODH, KT5
+	movfp	TLOW, WREG
+	mulwf	KT1			; u2 low * u1 high: bytes 1 and 2
+	movfp	PRODL, WREG
+	addwf	KT3, F
+	movfp	PRODH, WREG
+	addwfc	KT4, F
+	movlw	0
+	addwfc	KT5, F
+	movfp	THIGH, WREG
+	mulwf	KT0			; u2 high * u1 low: bytes 1 and 2
+	movfp	PRODL, WREG
+	addwf	KT3, F
+	movfp	PRODH, WREG
+	addwfc	KT4, F
+	movlw	0
+	addwfc	KT5, F
+	incfsz	FSR1, F
+	incfsz	FSR1, F
+	movfp	KT2, INDF1		; low cell in the second place
+	movfp	KT3, INDF1
+	movfp	KT4, TLOW		; high cell on top
+	movfp	KT5, THIGH
+	return
+endcode
+
+: m* ( n1 n2 -- d )
+	\ signed product: the unsigned one less n2 * 65536 when n1 < 0 and
+	\ n1 * 65536 when n2 < 0
+	2dup 0< and >r  2dup swap 0< and >r
+	um* r> - r> - ;
+
+code um/mod
+	; ( ud u -- urem uquot )  divide ud by u.  u = 0 gives quotient
+	; 0xFFFF and the low cell of ud as remainder.  uses KT0-KT4
+	movlw	4
+	addwf	FSR1, F			; FSR1 -> low byte of the low cell
+	movpf	INDF1, KT0		; KT1:KT0 = low cell, becomes the quotient
+	movpf	INDF1, KT1
+	movpf	INDF1, KT2		; KT3:KT2 = high cell, the remainder
+	movpf	INDF1, KT3		; FSR1 back
+	movlw	D'16'
+	movwf	KT4
+__c_umdiv_step:
+	bcf	ALUSTA, C
+	rlcf	KT0, F
+	rlcf	KT1, F
+	rlcf	KT2, F
+	rlcf	KT3, F
+	btfsc	ALUSTA, C		; 17-bit remainder: larger than u
+	goto	__c_umdiv_sub
+	movfp	THIGH, WREG
+	cpfsgt	KT3			; remainder high > u high?
+	goto	__c_umdiv_high_le
+	goto	__c_umdiv_sub
+__c_umdiv_high_le:
+	cpfseq	KT3
+	goto	__c_umdiv_next		; remainder high < u high
+	movfp	TLOW, WREG
+	cpfslt	KT2			; remainder low < u low?
+	goto	__c_umdiv_sub
+	goto	__c_umdiv_next
+__c_umdiv_sub:
+	movfp	TLOW, WREG
+	subwf	KT2, F
+	movfp	THIGH, WREG
+	subwfb	KT3, F
+	bsf	KT0, 0			; quotient bit
+__c_umdiv_next:
+	decfsz	KT4, F
+	goto	__c_umdiv_step
+	movlw	4
+	addwf	FSR1, F
+	movfp	KT2, INDF1		; remainder in the second place
+	movfp	KT3, INDF1		; FSR1: one cell fewer than before
+	movfp	KT0, TLOW		; quotient on top
+	movfp	KT1, THIGH
+	return
+endcode
+
+: sm/rem ( d n -- rem quot )
+	\ symmetric division: the quotient rounds toward zero, rem has the
+	\ sign of d
+	2dup xor >r  over >r
+	abs >r dabs r> um/mod
+	r> 0< if swap negate swap then
+	r> 0< if negate then ;
+
+: fm/mod ( d n -- rem quot )
+	\ floored division: the quotient rounds toward minus infinity, rem
+	\ has the sign of n
+	dup >r sm/rem
+	over dup 0<> swap r@ xor 0< and
+	if 1- swap r> + swap else rdrop then ;
+
+: */mod ( n1 n2 n3 -- rem quot )  >r m* r> sm/rem ;
+\ n1 * n2 / n3 through a double-cell product, so that it cannot overflow
+
+: */ ( n1 n2 n3 -- quot )  */mod nip ;
+
+\ ---------------------------------------------------------------------
 \ Memory.  addr = bank*256 + file address; a cell is stored high byte
 \ first.  Accesses run with interrupts disabled for a few cycles, so a
 \ cell read or written here is never torn by an interrupt handler.
@@ -753,6 +957,32 @@ endcode
 	?dup if
 		0 do over i + c@ over i + c! loop
 	then 2drop ;
+
+: cmove> ( addr1 addr2 u -- )
+	\ copy u bytes from addr1 to addr2, highest address first
+	begin dup while
+		1- >r  over r@ + c@  over r@ + c!  r>
+	repeat drop 2drop ;
+
+: move ( addr1 addr2 u -- )
+	\ copy u bytes from addr1 to addr2; the areas may overlap
+	>r 2dup u< if r> cmove> else r> cmove then ;
+
+: erase ( addr u -- )  0 fill ;
+\ store 0 into u bytes from addr
+
+\ Characters are bytes, and nothing needs alignment: char+ is 1+, and
+\ chars, aligned and align change nothing.
+: char+ ( addr -- addr+1 )  1+ ;
+
+: chars ( n -- n )  ;
+
+: aligned ( addr -- addr )  ;
+
+: align ( -- )  ;
+
+: count ( addr -- addr+1 u )  dup 1+ swap c@ ;
+\ the text of a counted string: its first byte is the length
 
 \ ---------------------------------------------------------------------
 \ Execution and interrupts
@@ -872,19 +1102,94 @@ endcode
 
 : spaces ( n -- )  begin dup 0> while space 1- repeat drop ;
 
-: u. ( u -- )
-	\ print u in decimal, then a space
+: dtype ( addr u -- )
+	\ print u characters from data memory at addr (what accept and #>
+	\ leave; type prints program-memory strings)
+	?dup if 0 do dup i + c@ emit loop then drop ;
+
+: accept ( addr n1 -- n2 )
+	\ read a line of at most n1 characters from USART1 into addr; n2 is
+	\ its length.  CR (13) or LF (10) ends the line; neither is stored
+	\ or echoed.  Backspace (8) or DEL (127) takes back the last
+	\ character and erases it on the terminal (backspace, blank,
+	\ backspace); with no character left it does nothing.  Every other
+	\ character is stored and echoed while there is room, and else
+	\ ignored.
+	>r 0
+	begin key dup 13 <> over 10 <> and while
+		dup 8 = over 127 = or if
+			drop dup if 1- 8 emit space 8 emit then
+		else
+			over r@ < if
+				>r 2dup + r@ swap c! r> emit 1+
+			else drop then
+		then
+	repeat drop nip rdrop ;
+
+\ ---------------------------------------------------------------------
+\ Numbers in the base that base holds (2 to 36; 10 at start-up).  The
+\ base cell lives at the top of bank 0, above the stacks (KBASE in
+\ kcomp.inc), so it costs no variable space.
+\ ---------------------------------------------------------------------
+
+code base
+	; ( -- addr )  the cell that holds the number base
+	movlw	KBASE
+	goto	_push_byte_literal
+endcode
+
+: decimal ( -- )  10 base ! ;
+
+: hex ( -- )  16 base ! ;
+
+: >digit ( u -- c )  dup 9 > if 7 + then 48 + ;
+\ the digit character of u (0 to 35): 0-9, then A-Z
+
+: udigits ( u -- c1 ... ck k )
+	\ the k digits of u in base, the most significant one (ck) on top
 	0 >r
 	begin
-		10 u/mod swap 48 + swap
+		base @ u/mod swap >digit swap
 		r> 1+ >r
 		dup 0=
 	until
-	drop
-	r> 0 do emit loop
-	space ;
+	drop r> ;
 
-: . ( n -- )  dup 0< if 45 emit negate then u. ;
+: emits ( c1 ... ck k -- )  0 do emit loop ;
+\ print the k characters, ck (the top) first
+
+: u.r ( u n -- )  >r udigits r> over - spaces emits ;
+\ print u right-aligned in a field of n characters (wider if needed)
+
+: .r ( n1 n2 -- )
+	\ print n1 right-aligned in a field of n2 characters
+	>r dup >r abs udigits
+	r> 0< if 45 swap 1+ then
+	r> over - spaces emits ;
+
+: u. ( u -- )  0 u.r space ;
+\ print u, then a space
+
+: . ( n -- )  0 .r space ;
+\ print n, then a space
+
+: digit? ( c -- u flag )
+	\ the value of the digit c; flag is true if it is a digit in base
+	\ (0-9, then A-Z or a-z)
+	dup 58 < if 48 - else 32 or 87 - dup 10 < if drop -1 then then
+	dup base @ u< ;
+
+: >number ( ud1 addr1 u1 -- ud2 addr2 u2 )
+	\ add the digits of the u1 characters at addr1 to ud1 (ud2 = ud1 *
+	\ base + digit, for each one), stopping at the first character that
+	\ is not a digit in base: addr2 u2 are the characters left
+	begin dup while
+		over c@ digit? 0= if drop exit then
+		>r 2swap
+		base @ * swap base @ um* rot +
+		swap r@ + swap over r> u< -
+		2swap 1- swap 1+ swap
+	repeat ;
 
 : hdigit ( u -- )  15 and dup 9 > if 7 + then 48 + emit ;
 \ print the low 4 bits of u as one hexadecimal digit

@@ -200,6 +200,47 @@ endcode
 	0 200 0 do 4661 + -4660 + loop 200 check
 	depth 0 check ;
 
+: t-double ( -- )
+	-5 s>d -1 check -5 check  5 s>d 0 check 5 check
+	-32768 s>d -1 check -32768 check
+	5 0 dnegate -1 check -5 check  0 0 dnegate 0 check 0 check
+	0 1 dnegate -1 check 0 check  -5 -1 dnegate 0 check 5 check
+	-5 -1 dabs 0 check 5 check  7 0 dabs 0 check 7 check
+	300 300 um* 1 check 24464 check  -1 -1 um* -2 check 1 check
+	0 1234 um* 0 check 0 check  256 256 um* 1 check 0 check
+	-3 7 m* -1 check -21 check  -3 -7 m* 0 check 21 check
+	-32768 -32768 m* 16384 check 0 check
+	-32768 32767 m* -16384 check -32768 check
+	100 0 7 um/mod 14 check 2 check  0 1 -1 um/mod 1 check 1 check
+	-1 32767 -1 um/mod -32768 check 32767 check
+	5 0 0 um/mod -1 check 5 check
+	-7 s>d 2 sm/rem -3 check -1 check  -7 s>d 2 fm/mod -4 check 1 check
+	1000 1000 300 */ 3333 check  1000 1000 300 */mod 3333 check 100 check
+	depth 0 check ;
+
+: t-chars ( -- )
+	far char+ far 1+ check  5 chars 5 check  far aligned far check  align
+	1 2 3 0 pick 3 check  2 pick 1 check 3 check 2 check 1 check
+	1 2 3 2 roll 1 check 3 check 2 check  1 2 0 roll 2 check 1 check
+	1 2 3 4 1 roll 3 check 4 check 2 check 1 check
+	3 far c!  49 far 1+ c!  50 far 2 + c!  120 far 3 + c!
+	far count 3 check far 1+ check
+	0 0 far 1+ 3 >number 1 check far 3 + check 0 check 12 check
+	far farther 4 move  farther 3 + c@ 120 check
+	farther farther 1+ 3 move  farther 3 + c@ 50 check  farther 1+ c@ 3 check
+	farther 1+ farther 3 cmove>  farther c@ 50 check
+	farther 2 erase  farther c@ 0 check  farther 1+ c@ 0 check
+	farther 2 + c@ 50 check
+	depth 0 check ;
+
+: t-number ( -- )
+	base @ 10 check  hex base @ 16 check  decimal base @ 10 check
+	5 >digit 53 check  11 >digit 66 check
+	48 digit? -1 check 0 check  97 digit? 0 check 10 check
+	1234 udigits 4 check 49 check 50 check 51 check 52 check
+	['] accept drop
+	depth 0 check ;
+
 : square ( n -- n*n )  dup * ;
 :zzz nap ( -- )  1 ms ;
 
@@ -220,11 +261,12 @@ endcode
 	42 v1 !
 	." OUT:" space -123 . 0 . 65535 u. 4660 h. 43981 h.
 	3 spaces [char] x emit bl emit s" str" type space
-	v1 ? 0 spaces -2 spaces cr ;
+	v1 ? 0 spaces -2 spaces  7 3 u.r -7 4 .r  far 1+ 2 dtype cr ;
 
 : main ( -- )
 	timer-on
 	t-stack t-arith t-compare t-memory t-return t-stress t-exec
+	t-double t-chars t-number
 	t-output
 	di
 	failures @ 0= if ." ALL OK " else ." FAILED " then

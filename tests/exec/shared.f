@@ -8,7 +8,7 @@ fload core.f
 
 32 array pad  ( fills bank 0: the shared cells are in bank 1, where kcomp
                 -os compiles no in-line fetch or store )
-variable count  ( counted up by the handler )
+variable ticks  ( counted up by the handler )
 variable flip  ( 255 or 256, written by the handler )
 variable flop  ( 255 or 256, written by the main program )
 variable bad-main  ( torn values the main program read )
@@ -17,7 +17,7 @@ variable bad-handler  ( torn values the handler read )
 : two-values? ( x -- flag )  dup 255 = swap 256 = or ;
 
 16 :interrupt on-timer ( -- )
-	1 count +!
+	1 ticks +!
 	flip @ 255 = if 256 else 255 then flip !
 	flop @ two-values? 0= if 1 bad-handler +! then
 interrupt;
@@ -39,5 +39,5 @@ endcode
 
 : main ( -- )
 	255 flip !  255 flop !  enable
-	0 begin dup pass 1+ count @ 1000 u> until drop  di
+	0 begin dup pass 1+ ticks @ 1000 u> until drop  di
 	." torn: "  bad-main @ .  bad-handler @ .  bar ;
