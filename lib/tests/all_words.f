@@ -198,6 +198,11 @@ endcode
 	0 200 0 do 1 2 3 rot + + + loop 1200 check
 	0 200 0 do 5 7 over swap - + + loop 600 check
 	0 200 0 do 4661 + -4660 + loop 200 check
+	0 200 0 do 1 2 3 2 roll + + + loop 1200 check
+	0 200 0 do 1 2 1 pick + + + loop 800 check
+	0 200 0 do 7 0 3 um/mod + + loop 600 check
+	0 200 0 do 3 4 um* + + loop 2400 check
+	0 200 0 do 5 0 dnegate + + loop -1200 check
 	depth 0 check ;
 
 : t-double ( -- )
