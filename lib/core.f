@@ -257,9 +257,9 @@ endcode
 
 code roll
 	; ( xu xu-1 ... x0 u -- xu-1 ... x0 xu )  move xu to the top: 0 roll
-	; does nothing, 1 roll is swap, 2 roll is rot.  The cells above xu
-	; move down one place with interrupts disabled (about 10 cycles a
-	; cell).  uses KT0, PRODL, W
+	; does nothing, 1 roll is swap, 2 roll is rot.  The u cells above xu
+	; each move one place deeper, with interrupts disabled (about 18
+	; cycles a cell).  uses KT0, PRODL, W
 	KDI
 	bcf	ALUSTA, C
 	rlcf	TLOW, W			; 2u: bytes to move
