@@ -141,7 +141,10 @@ void semicolonWord(Compiler& c) {
 // name would after the definition.
 void recurseWord(Compiler& c) {
   if (c.definition == nullptr) c.fail("recurse outside a definition.", kExitBadWord);
-  if (c.inInterrupt) c.fail("recurse inside an interrupt handler.", kExitBadWord);
+  // A handler ends with the interrupt exit, not a return: it cannot be called.
+  if (!c.interrupts.empty() && c.interrupts.back().label == c.definition->label()) {
+    c.fail("recurse inside an interrupt handler.", kExitBadWord);
+  }
   c.definition->execute(c);
 }
 

@@ -112,6 +112,30 @@ _pushtop
 						; >
 						; .
 						; cr
+						; -2147483648
+						; -1
+						; /
+						; .
+						; cr
+						; -2147483648
+						; -1
+						; mod
+						; .
+						; cr
+						; -2147483648
+						; abs
+						; .
+						; cr
+						; -7
+						; -2
+						; /
+						; .
+						; cr
+						; -7
+						; -2
+						; mod
+						; .
+						; cr
 ; End of file: x.f.
 ; Literal Table 
 __literal_table 
