@@ -150,7 +150,7 @@ void questionDoWord(Compiler& c) {
   writeRoutineCall(c.out, "_qdo_internal");
   c.out.line("\ttstfsz WREG");
   writeLocalJump(c.out, "__leave", m);
-  c.out.text("\tcall _").text(mangle("2>r")).endLine();
+  writeRoutineCall(c.out, "_" + mangle("2>r"));
   writeLocalLabel(c.out, "__loop", m);
 }
 

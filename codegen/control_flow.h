@@ -6,6 +6,7 @@
 // structures. The closing words of if and begin loops trust their stack's
 // top entry; the words added later (?do, +loop, case, of, endof, endcase)
 // check what they close, and leave always leaves the innermost do loop.
+// A case structure and each of its branches take "__endif" labels.
 #pragma once
 
 #include <cstddef>
