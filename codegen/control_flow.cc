@@ -1,5 +1,8 @@
 #include "codegen/control_flow.h"
 
+#include <string>
+#include <string_view>
+
 #include "codegen/asm_output.h"
 #include "codegen/mangle.h"
 #include "driver/compiler.h"
@@ -16,6 +19,30 @@ std::int32_t popOrFail(Compiler& c, std::vector<std::int32_t>& stack) {
   return n;
 }
 
+// Pops the loop stack; a do loop taken off it is no longer open.
+std::int32_t popLoop(Compiler& c) {
+  std::int32_t m = popOrFail(c, c.flow.loops);
+  if (!c.flow.dos.empty() && c.flow.dos.back() == m) c.flow.dos.pop_back();
+  return m;
+}
+
+void pushDo(Compiler& c, std::int32_t m) {
+  c.flow.loops.push_back(m);
+  c.flow.dos.push_back(m);
+}
+
+// A closing word met without its opener: the status of an empty stack.
+[[noreturn]] void failWithout(Compiler& c, const char* word, const char* opener) {
+  c.fail(std::string(word) + " without " + opener + ".", kExitStack);
+}
+
+[[noreturn]] void failUnmatched(Compiler& c) {
+  c.fail("Loop or if structure words not matched.", kExitBadWord);
+}
+
+// "of" or "endcase" while the branch of an earlier "of" is still open.
+[[noreturn]] void failOpenBranch(Compiler& c) { c.fail("of without endof.", kExitBadWord); }
+
 void writeFlagTest(AsmOutput& out) {
   out.line("\tcall _if_internal        ; sets wreg flag if false ");
   out.line("\ttstfsz WREG              ; skip if not set");
@@ -23,6 +50,34 @@ void writeFlagTest(AsmOutput& out) {
 
 void writeLocalLabel(AsmOutput& out, const char* prefix, std::int32_t n) {
   out.text(prefix).hex(n).endLine();
+}
+
+void writeLocalJump(AsmOutput& out, const char* prefix, std::int32_t n) {
+  out.text("\tgoto ").text(prefix).hex(n).endLine();
+}
+
+void writeRoutineCall(AsmOutput& out, std::string_view label) {
+  out.text("\tcall ").text(label).endLine();
+}
+
+// The end of a do loop: the step routine answers W non-zero while the loop
+// goes on, W zero (loop parameters removed) when it ends.
+void writeLoopEnd(AsmOutput& out, std::string_view stepRoutine, std::int32_t m) {
+  writeRoutineCall(out, stepRoutine);
+  out.line("\ttstfsz WREG");
+  writeLocalJump(out, "__loop", m);
+  writeLocalLabel(out, "__leave", m);
+}
+
+CaseFrame& innermostCase(Compiler& c, const char* word) {
+  if (c.flow.cases.empty()) failWithout(c, word, "case");
+  return c.flow.cases.back();
+}
+
+// An if or loop opened inside a case structure or one of its branches must
+// be closed before the branch or the structure ends.
+void checkClosedSince(Compiler& c, std::size_t ifDepth, std::size_t loopDepth) {
+  if (c.flow.ifs.size() != ifDepth || c.flow.loops.size() != loopDepth) failUnmatched(c);
 }
 
 }  // namespace
@@ -82,25 +137,83 @@ void repeatWord(Compiler& c) {
 
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
-  c.flow.loops.push_back(m);
+  pushDo(c, m);
   c.out.text("\tcall _").text(mangle("2>r")).endLine();
   writeLocalLabel(c.out, "__loop", m);
 }
 
+// Like do, but with equal limit and index the loop body is skipped: the
+// test routine then drops both and answers W non-zero.
+void questionDoWord(Compiler& c) {
+  std::int32_t m = c.flow.loopCounter++;
+  pushDo(c, m);
+  writeRoutineCall(c.out, "_qdo_internal");
+  c.out.line("\ttstfsz WREG");
+  writeLocalJump(c.out, "__leave", m);
+  writeRoutineCall(c.out, "_" + mangle("2>r"));
+  writeLocalLabel(c.out, "__loop", m);
+}
+
 void loopWord(Compiler& c) {
-  std::int32_t m = popOrFail(c, c.flow.loops);
+  std::int32_t m = popLoop(c);
   c.out.line("\tcall _limit_reached");
   c.out.line("\ttstfsz WREG");
   c.out.text("\tgoto __loop").hex(m).endLine();
   writeLocalLabel(c.out, "__leave", m);
 }
 
+void plusLoopWord(Compiler& c) {
+  if (c.flow.dos.empty() || c.flow.loops.empty() || c.flow.loops.back() != c.flow.dos.back()) {
+    failWithout(c, "+loop", "do");
+  }
+  writeLoopEnd(c.out, "_plus_limit_reached", popLoop(c));
+}
+
+// Leaves the innermost do loop, also from inside begin loops within it.
+// Without an open do the jump goes to the loop stack's top entry.
 void leaveWord(Compiler& c) {
   if (c.flow.loops.empty()) c.fail("Stack underflow!", kExitStack);
+  std::int32_t m = c.flow.dos.empty() ? c.flow.loops.back() : c.flow.dos.back();
   c.out.line("\tcall _2rdrop");
-  c.out.text("\tgoto __leave").hex(c.flow.loops.back()).endLine();
+  c.out.text("\tgoto __leave").hex(m).endLine();
 }
 
 void unloopWord(Compiler& c) { c.out.line("\tcall _2rdrop"); }
+
+// case ... endcase is a chain of tests that share one end label: each
+// "of" tests the selector and jumps past its branch when it differs, each
+// "endof" jumps to the end. The selector is dropped by the matching "of",
+// or by "endcase" when no branch matched.
+void caseWord(Compiler& c) {
+  c.flow.cases.push_back({c.flow.endifCounter++, -1, c.flow.ifs.size(), c.flow.loops.size()});
+}
+
+void ofWord(Compiler& c) {
+  CaseFrame& frame = innermostCase(c, "of");
+  if (frame.branchLabel >= 0) failOpenBranch(c);
+  checkClosedSince(c, frame.ifDepth, frame.loopDepth);
+  frame.branchLabel = c.flow.endifCounter++;
+  writeRoutineCall(c.out, "_of_internal");
+  c.out.line("\ttstfsz WREG");
+  writeLocalJump(c.out, "__endif", frame.branchLabel);
+}
+
+void endofWord(Compiler& c) {
+  if (c.flow.cases.empty() || c.flow.cases.back().branchLabel < 0) failWithout(c, "endof", "of");
+  CaseFrame& frame = c.flow.cases.back();
+  checkClosedSince(c, frame.ifDepth, frame.loopDepth);
+  writeLocalJump(c.out, "__endif", frame.endLabel);
+  writeLocalLabel(c.out, "__endif", frame.branchLabel);
+  frame.branchLabel = -1;
+}
+
+void endcaseWord(Compiler& c) {
+  CaseFrame frame = innermostCase(c, "endcase");
+  if (frame.branchLabel >= 0) failOpenBranch(c);
+  checkClosedSince(c, frame.ifDepth, frame.loopDepth);
+  c.flow.cases.pop_back();
+  writeRoutineCall(c.out, "_poptop");
+  writeLocalLabel(c.out, "__endif", frame.endLabel);
+}
 
 }  // namespace kestrel

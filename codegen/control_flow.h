@@ -1,7 +1,15 @@
 // Structured control flow: conditional and unconditional jumps to numbered
 // local labels. Label numbers run on through the whole output file.
+//
+// Three compile-time stacks hold the numbers of labels still to be placed:
+// "if" structures (and the branches of a case), loops, and case
+// structures. The closing words of if and begin loops trust their stack's
+// top entry; the words added later (?do, +loop, case, of, endof, endcase)
+// check what they close, and leave always leaves the innermost do loop.
+// A case structure and each of its branches take "__endif" labels.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -9,13 +17,25 @@ namespace kestrel {
 
 class Compiler;
 
+// An open case structure: the label after endcase, and the label after the
+// branch of an open "of" (-1 when none is open), with the depths of the if
+// and loop stacks where the structure and the branch began.
+struct CaseFrame {
+  std::int32_t endLabel;
+  std::int32_t branchLabel = -1;
+  std::size_t ifDepth;
+  std::size_t loopDepth;
+};
+
 struct ControlFlow {
   std::vector<std::int32_t> ifs;    // pending "__endif" numbers
   std::vector<std::int32_t> loops;  // pending "__loop", "__endwhile", "__leave" numbers
+  std::vector<std::int32_t> dos;    // the numbers of the open do loops, innermost last
+  std::vector<CaseFrame> cases;
   std::int32_t endifCounter = 0;
   std::int32_t loopCounter = 0;
 
-  bool anyOpen() const { return !ifs.empty() || !loops.empty(); }
+  bool anyOpen() const { return !ifs.empty() || !loops.empty() || !cases.empty(); }
 };
 
 void ifWord(Compiler& c);
@@ -27,8 +47,14 @@ void untilWord(Compiler& c);
 void whileWord(Compiler& c);
 void repeatWord(Compiler& c);
 void doWord(Compiler& c);
+void questionDoWord(Compiler& c);   // ?do
 void loopWord(Compiler& c);
+void plusLoopWord(Compiler& c);     // +loop
 void leaveWord(Compiler& c);
 void unloopWord(Compiler& c);
+void caseWord(Compiler& c);
+void ofWord(Compiler& c);
+void endofWord(Compiler& c);
+void endcaseWord(Compiler& c);
 
 }  // namespace kestrel

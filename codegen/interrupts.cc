@@ -23,6 +23,7 @@ void endInterruptWord(Compiler& c) {
   writeBanner(c.out);
   c.compiling = false;
   c.inInterrupt = false;
+  c.definition = nullptr;
 }
 
 void writeVectorTable(const std::vector<InterruptHandler>& handlers, AsmOutput& out) {

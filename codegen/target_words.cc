@@ -134,6 +134,18 @@ void semicolonWord(Compiler& c) {
   writeBanner(c.out);
   c.compiling = false;
   c.noTailCall = false;
+  c.definition = nullptr;
+}
+
+// Compiles a reference to the definition being compiled, as a use of its
+// name would after the definition.
+void recurseWord(Compiler& c) {
+  if (c.definition == nullptr) c.fail("recurse outside a definition.", kExitBadWord);
+  // A handler ends with the interrupt exit, not a return: it cannot be called.
+  if (!c.interrupts.empty() && c.interrupts.back().label == c.definition->label()) {
+    c.fail("recurse inside an interrupt handler.", kExitBadWord);
+  }
+  c.definition->execute(c);
 }
 
 void exitWord(Compiler& c) { compileReturn(c); }

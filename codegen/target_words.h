@@ -80,5 +80,6 @@ ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t valu
 // Built-in words.
 void semicolonWord(Compiler& c);
 void exitWord(Compiler& c);
+void recurseWord(Compiler& c);
 
 }  // namespace kestrel

@@ -22,6 +22,8 @@
 
 namespace kestrel {
 
+class ColonWord;
+
 struct Settings {
   std::string includePath;
   std::string inputName;
@@ -67,6 +69,10 @@ class Compiler {
 
   Dictionary interpretWords;
   Dictionary compileWords;
+  // Built-in words that a program's own word of the same name hides: they
+  // are found only where the state's dictionary has no such word.
+  Dictionary yieldingInterpretWords;
+  Dictionary yieldingCompileWords;
   InterpretStack stack;
 
   bool compiling = false;       // compilation state
@@ -74,6 +80,7 @@ class Compiler {
   bool noTailCall = false;      // inside an RCALL definition
   bool inInterrupt = false;     // inside an interrupt handler
   bool printFromRom = false;    // ." compiles ROM strings
+  ColonWord* definition = nullptr;  // the colon definition being compiled
   std::int32_t wordsCount = 0;
 
   LiteralTable literals;

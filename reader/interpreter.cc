@@ -40,20 +40,42 @@ void endFile(Compiler& c) {
   c.out.text("; End of file: ").text(name).text(".").endLine();
 }
 
+void useNumber(Compiler& c, std::int32_t value) {
+  if (c.compiling) {
+    compileNumber(c, value);
+  } else {
+    c.push(value);
+  }
+}
+
 void interpretNumber(Compiler& c, std::string_view token) {
   writeEcho(c.out, token);
   auto value = tokenValue(token);
   if (!value) c.fail("Funny number", kExitFunnyNumber);
-  if (c.compiling) {
-    compileNumber(c, *value);
-  } else {
-    c.push(*value);
-  }
+  useNumber(c, *value);
 }
 
+// A prefixed number or quoted character is a number only when no word of
+// that name is defined; returns false when the token is not one.
+bool interpretPrefixedNumber(Compiler& c, std::string_view token) {
+  PrefixedNumber number = prefixedNumber(token);
+  if (!number.isNumber) return false;
+  writeEcho(c.out, token);
+  if (!number.fits) c.fail("Funny number", kExitFunnyNumber);
+  useNumber(c, number.value);
+  return true;
+}
+
+// Looks a word up in the state's dictionary, then (for a token that is not
+// a prefixed number) among the built-in words that yield to the program's
+// own words of the same name.
 void interpretWord(Compiler& c, std::string_view token) {
   Dictionary& dictionary = c.compiling ? c.compileWords : c.interpretWords;
   Word* word = dictionary.find(token);
+  if (word == nullptr) {
+    if (interpretPrefixedNumber(c, token)) return;
+    word = (c.compiling ? c.yieldingCompileWords : c.yieldingInterpretWords).find(token);
+  }
   if (word == nullptr) c.fail("Unrecognized word: " + std::string(token), kExitBadWord);
   if (!isSilentWord(word->name())) writeEcho(c.out, word->name());
   word->execute(c);

@@ -147,3 +147,51 @@ TEST(NumberTest, ValuesWrapModulo2To32AndLongTokensAreRefused) {
 
 }  // namespace
 }  // namespace kestrel
+
+namespace kestrel {
+namespace {
+
+std::optional<std::int32_t> prefixedValue(std::string_view token) {
+  PrefixedNumber number = prefixedNumber(token);
+  if (!number.isNumber) return std::nullopt;
+  EXPECT_TRUE(number.fits) << token;
+  return number.value;
+}
+
+TEST(NumberTest, PrefixesSelectTheRadixWithAnOptionalMinusAfterThem) {
+  EXPECT_EQ(prefixedValue("$ff"), 255);
+  EXPECT_EQ(prefixedValue("$FfFf"), 65535);
+  EXPECT_EQ(prefixedValue("$-10"), -16);
+  EXPECT_EQ(prefixedValue("#-12"), -12);
+  EXPECT_EQ(prefixedValue("#0079"), 79);
+  EXPECT_EQ(prefixedValue("%1010"), 10);
+  EXPECT_EQ(prefixedValue("%-1"), -1);
+  EXPECT_EQ(prefixedValue("$ffffffff"), -1);
+  EXPECT_EQ(prefixedValue("$-80000000"), INT32_MIN);
+  EXPECT_EQ(prefixedValue("%00000000000000000000000000000000000001"), 1);  // leading zeros do not overflow
+}
+
+TEST(NumberTest, QuotedCharacterIsItsCode) {
+  EXPECT_EQ(prefixedValue("'a'"), 97);
+  EXPECT_EQ(prefixedValue("'''"), 39);
+  EXPECT_EQ(prefixedValue("'\xe9'"), 0xe9);  // a byte above 0x7F is not negative
+}
+
+TEST(NumberTest, OtherTokensAreNoPrefixedNumbers) {
+  for (const char* no : {"", "$", "#", "%", "$-", "-$10", "$fg", "#1a", "%102", "$1-", "$+1", "'", "''",
+                         "'ab'", "'a", "a'", "0x10", "10"}) {
+    EXPECT_FALSE(prefixedNumber(no).isNumber) << no;
+  }
+}
+
+TEST(NumberTest, PrefixedNumberPast32BitsDoesNotFit) {
+  for (const char* big : {"$100000000", "#4294967296", "$-100000000", "%111111111111111111111111111111111"}) {
+    PrefixedNumber number = prefixedNumber(big);
+    EXPECT_TRUE(number.isNumber) << big;
+    EXPECT_FALSE(number.fits) << big;
+  }
+  EXPECT_FALSE(prefixedNumber("$100000000g").isNumber);  // a bad digit still makes it no number
+}
+
+}  // namespace
+}  // namespace kestrel

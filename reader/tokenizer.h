@@ -76,6 +76,18 @@ bool isNumber(std::string_view token);
 // and a "+" or "-" are accepted; a token without digits is 0.
 std::optional<std::int32_t> tokenValue(std::string_view token);
 
+// A number written with a radix prefix, "$" hexadecimal, "#" decimal or
+// "%" binary, each with an optional "-" after the prefix ($ff, #-12,
+// %1010), or a character in single quotes ('a', whose value is the code of
+// the character). `fits` is false for a prefixed number whose magnitude
+// needs more than 32 bits.
+struct PrefixedNumber {
+  bool isNumber = false;
+  bool fits = true;
+  std::int32_t value = 0;
+};
+PrefixedNumber prefixedNumber(std::string_view token);
+
 // The same conversion without a length limit, for option values.
 std::int32_t parseDecimal(std::string_view text);
 

@@ -65,6 +65,24 @@ const Builtin kCompileWords[] = {
 static_assert(std::size(kInterpretWords) == 33);
 static_assert(std::size(kCompileWords) == 32);
 
+// Words that came later: a program's own word of the same name hides them,
+// so programs that define such names compile as before.
+const Builtin kYieldingInterpretWords[] = {
+    {"char", pushCharWord},  {"/", divideWord},      {"mod", modWord},
+    {"negate", negateWord},  {"invert", invertWord}, {"xor", xorWord},
+    {"lshift", lshiftWord},  {"rshift", rshiftWord}, {"1+", onePlusWord},
+    {"1-", oneMinusWord},    {"2*", twoStarWord},    {"2/", twoSlashWord},
+    {"min", minWord},        {"max", maxWord},       {"abs", absWord},
+    {"dup", dupWord},        {"drop", dropWord},     {"swap", swapWord},
+    {"over", overWord},      {"<", lessWord},        {">", greaterWord},
+};
+
+const Builtin kYieldingCompileWords[] = {
+    {"?do", questionDoWord}, {"+loop", plusLoopWord}, {"recurse", recurseWord},
+    {"case", caseWord},      {"of", ofWord},          {"endof", endofWord},
+    {"endcase", endcaseWord},
+};
+
 template <std::size_t N>
 void enter(Compiler& c, Dictionary& dictionary, const Builtin (&words)[N]) {
   for (const Builtin& word : words) {
@@ -77,6 +95,8 @@ void enter(Compiler& c, Dictionary& dictionary, const Builtin (&words)[N]) {
 void registerBuiltinWords(Compiler& c) {
   enter(c, c.interpretWords, kInterpretWords);
   enter(c, c.compileWords, kCompileWords);
+  enter(c, c.yieldingInterpretWords, kYieldingInterpretWords);
+  enter(c, c.yieldingCompileWords, kYieldingCompileWords);
 }
 
 }  // namespace kestrel

@@ -48,6 +48,7 @@ ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker def
   ColonWord& word = *define(c, name);
   writeLabel(c.out, word.label());
   c.compiling = true;
+  c.definition = &word;
   return word;
 }
 

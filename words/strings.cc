@@ -86,6 +86,11 @@ void charWord(Compiler& c) {
   compileLiteral(c, token.empty() ? 0 : static_cast<unsigned char>(token[0]));
 }
 
+void pushCharWord(Compiler& c) {
+  std::string_view token = c.tokens.next();
+  c.push(token.empty() ? 0 : static_cast<unsigned char>(token[0]));
+}
+
 void stringWord(Compiler& c) {
   compileStringAddress(c, readStringText(c));
   c.out.line("\tcall _push_byte_literal");

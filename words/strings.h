@@ -52,6 +52,9 @@ struct RomStrings {
 
 // Built-in words.
 void charWord(Compiler& c);             // [char]
+// char: pushes the code of the first character of the next token on the
+// interpreter data stack (0 at the end of the input).
+void pushCharWord(Compiler& c);
 void stringWord(Compiler& c);           // s"
 void printStringWord(Compiler& c);      // ."
 void printProgramStringWord(Compiler& c);  // p."

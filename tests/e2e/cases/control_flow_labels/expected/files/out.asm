@@ -137,7 +137,7 @@ __loop0x6
 	goto  __endwhile0x7
 						; leave
 	call _2rdrop
-	goto __leave0x6
+	goto __leave0x5
 						; repeat
 	goto __loop0x6
 __endwhile0x7

@@ -1,0 +1,1 @@
+: t case 1 of if endof then endcase ;

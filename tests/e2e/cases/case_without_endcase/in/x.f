@@ -1,0 +1,1 @@
+: t case 1 of endof ;

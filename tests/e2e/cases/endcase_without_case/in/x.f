@@ -1,0 +1,1 @@
+: t if endcase then ;

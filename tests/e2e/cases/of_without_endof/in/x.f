@@ -1,0 +1,1 @@
+: t case 1 of 2 of endof endof endcase ;

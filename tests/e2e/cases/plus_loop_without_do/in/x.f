@@ -1,0 +1,2 @@
+: 2>r ;
+: t do begin +loop ;

@@ -1,0 +1,12 @@
+; Start of the stack area.
+RSTACKORG  equ 0x46
+	#include "@DIR@/kcomp.inc"
+; internal.inc: run-time stub
+_pushtop
+	return
+						; 16
+;***************************************************
+;!### Interrupt:  h
+_h
+	call _INTERRUPT_ENTER
+						; recurse

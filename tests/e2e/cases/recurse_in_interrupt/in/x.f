@@ -1,0 +1,1 @@
+16 :interrupt h recurse interrupt;
