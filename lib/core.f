@@ -17,7 +17,7 @@
 \ Not here, on purpose:
 \   false  - its routine label would be _false, which is the run-time's own
 \            "push 0" routine; write 0 instead.
-\   +loop, ?do, create/does> - not part of this small system.
+\   create/does> - not part of this small system.
 \   <# # #s hold sign #> - pictured numeric output needs a buffer in RAM:
 \            it is in pictured.f, which a program loads after this file.
 \   str>srom, index>srom, rom_str_base - the words that program a string
