@@ -1,6 +1,7 @@
 #include "codegen/control_flow.h"
 
 #include "codegen/asm_output.h"
+#include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
@@ -16,11 +17,6 @@ std::int32_t popOrFail(Compiler& c, std::vector<std::int32_t>& stack) {
   return n;
 }
 
-void writeFlagTest(AsmOutput& out) {
-  out.line("\tcall _if_internal        ; sets wreg flag if false ");
-  out.line("\ttstfsz WREG              ; skip if not set");
-}
-
 void writeLocalLabel(AsmOutput& out, const char* prefix, std::int32_t n) {
   out.text(prefix).hex(n).endLine();
 }
@@ -30,15 +26,14 @@ void writeLocalLabel(AsmOutput& out, const char* prefix, std::int32_t n) {
 void ifWord(Compiler& c) {
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto __endif").hex(n).endLine();
+  writeJumpIfFalse(c, localLabel("__endif", n));
 }
 
 void elseWord(Compiler& c) {
   std::int32_t x = popOrFail(c, c.flow.ifs);
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  c.out.text("\tgoto __endif").hex(n).endLine();
+  writeJump(c, localLabel("__endif", n));
   writeLocalLabel(c.out, "__endif", x);
 }
 
@@ -55,13 +50,12 @@ void beginWord(Compiler& c) {
 
 void againWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJump(c, localLabel("__loop", m));
 }
 
 void untilWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJumpIfFalse(c, localLabel("__loop", m));
 }
 
 void whileWord(Compiler& c) {
@@ -69,38 +63,36 @@ void whileWord(Compiler& c) {
   std::int32_t w = c.flow.loopCounter++;
   c.flow.loops.push_back(w);
   c.flow.loops.push_back(m);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto  __endwhile").hex(w).endLine();
+  writeJumpIfFalse(c, localLabel("__endwhile", w), "\tgoto  ");
 }
 
 void repeatWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
   std::int32_t w = popOrFail(c, c.flow.loops);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJump(c, localLabel("__loop", m));
   writeLocalLabel(c.out, "__endwhile", w);
 }
 
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   c.flow.loops.push_back(m);
-  c.out.text("\tcall _").text(mangle("2>r")).endLine();
+  writeCall(c, routineLabel(mangle("2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
 void loopWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  c.out.line("\tcall _limit_reached");
-  c.out.line("\ttstfsz WREG");
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeCall(c, {"_limit_reached"});
+  writeJumpIfW(c, localLabel("__loop", m));
   writeLocalLabel(c.out, "__leave", m);
 }
 
 void leaveWord(Compiler& c) {
   if (c.flow.loops.empty()) c.fail("Stack underflow!", kExitStack);
-  c.out.line("\tcall _2rdrop");
-  c.out.text("\tgoto __leave").hex(c.flow.loops.back()).endLine();
+  writeCall(c, {"_2rdrop"});
+  writeJump(c, localLabel("__leave", c.flow.loops.back()));
 }
 
-void unloopWord(Compiler& c) { c.out.line("\tcall _2rdrop"); }
+void unloopWord(Compiler& c) { writeCall(c, {"_2rdrop"}); }
 
 }  // namespace kestrel
