@@ -22,9 +22,6 @@ ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
   return c.define<RcallWord>(c.compileWords, name);
 }
 
-// Copies source lines to the output unchanged up to a line that begins with
-// "endcode" (in any letter case), which is dropped; also stops at the end
-// of the input.
 bool isSeparator(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == ','; }
 
 // Whether an assembly line holds the word call or goto (in any letter case)
@@ -43,10 +40,11 @@ bool usesShortCallOrGoto(std::string_view line) {
   return false;
 }
 
-// Copies the lines up to "endcode". With long calls, code that uses CALL or
-// GOTO must lie in page 0 (lib/kcomp.inc, "Program memory pages"): the
-// prelude's kinpage0 macro after it ends the assembly with a message if it
-// does not.
+// Copies source lines to the output unchanged up to a line that begins with
+// "endcode" (in any letter case), which is dropped; also stops at the end
+// of the input. With long calls, code that uses CALL or GOTO must lie in
+// page 0 (lib/kcomp.inc, "Program memory pages"): the prelude's kinpage0
+// macro after it ends the assembly with a message if it does not.
 void copyAssemblyBlock(Compiler& c) {
   std::string line;
   bool shortCalls = false;
