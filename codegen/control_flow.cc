@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "codegen/asm_output.h"
+#include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
@@ -43,30 +44,16 @@ void pushDo(Compiler& c, std::int32_t m) {
 // "of" or "endcase" while the branch of an earlier "of" is still open.
 [[noreturn]] void failOpenBranch(Compiler& c) { c.fail("of without endof.", kExitBadWord); }
 
-void writeFlagTest(AsmOutput& out) {
-  out.line("\tcall _if_internal        ; sets wreg flag if false ");
-  out.line("\ttstfsz WREG              ; skip if not set");
-}
-
 void writeLocalLabel(AsmOutput& out, const char* prefix, std::int32_t n) {
   out.text(prefix).hex(n).endLine();
 }
 
-void writeLocalJump(AsmOutput& out, const char* prefix, std::int32_t n) {
-  out.text("\tgoto ").text(prefix).hex(n).endLine();
-}
-
-void writeRoutineCall(AsmOutput& out, std::string_view label) {
-  out.text("\tcall ").text(label).endLine();
-}
-
 // The end of a do loop: the step routine answers W non-zero while the loop
 // goes on, W zero (loop parameters removed) when it ends.
-void writeLoopEnd(AsmOutput& out, std::string_view stepRoutine, std::int32_t m) {
-  writeRoutineCall(out, stepRoutine);
-  out.line("\ttstfsz WREG");
-  writeLocalJump(out, "__loop", m);
-  writeLocalLabel(out, "__leave", m);
+void writeLoopEnd(Compiler& c, std::string_view stepRoutine, std::int32_t m) {
+  writeCall(c, {stepRoutine});
+  writeJumpIfW(c, localLabel("__loop", m));
+  writeLocalLabel(c.out, "__leave", m);
 }
 
 CaseFrame& innermostCase(Compiler& c, const char* word) {
@@ -85,15 +72,14 @@ void checkClosedSince(Compiler& c, std::size_t ifDepth, std::size_t loopDepth) {
 void ifWord(Compiler& c) {
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto __endif").hex(n).endLine();
+  writeJumpIfFalse(c, localLabel("__endif", n));
 }
 
 void elseWord(Compiler& c) {
   std::int32_t x = popOrFail(c, c.flow.ifs);
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  c.out.text("\tgoto __endif").hex(n).endLine();
+  writeJump(c, localLabel("__endif", n));
   writeLocalLabel(c.out, "__endif", x);
 }
 
@@ -110,13 +96,12 @@ void beginWord(Compiler& c) {
 
 void againWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJump(c, localLabel("__loop", m));
 }
 
 void untilWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJumpIfFalse(c, localLabel("__loop", m));
 }
 
 void whileWord(Compiler& c) {
@@ -124,21 +109,20 @@ void whileWord(Compiler& c) {
   std::int32_t w = c.flow.loopCounter++;
   c.flow.loops.push_back(w);
   c.flow.loops.push_back(m);
-  writeFlagTest(c.out);
-  c.out.text("\tgoto  __endwhile").hex(w).endLine();
+  writeJumpIfFalse(c, localLabel("__endwhile", w), "\tgoto  ");
 }
 
 void repeatWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
   std::int32_t w = popOrFail(c, c.flow.loops);
-  c.out.text("\tgoto __loop").hex(m).endLine();
+  writeJump(c, localLabel("__loop", m));
   writeLocalLabel(c.out, "__endwhile", w);
 }
 
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   pushDo(c, m);
-  c.out.text("\tcall _").text(mangle("2>r")).endLine();
+  writeCall(c, routineLabel(mangle("2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
@@ -147,26 +131,19 @@ void doWord(Compiler& c) {
 void questionDoWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   pushDo(c, m);
-  writeRoutineCall(c.out, "_qdo_internal");
-  c.out.line("\ttstfsz WREG");
-  writeLocalJump(c.out, "__leave", m);
-  writeRoutineCall(c.out, "_" + mangle("2>r"));
+  writeCall(c, {"_qdo_internal"});
+  writeJumpIfW(c, localLabel("__leave", m));
+  writeCall(c, routineLabel(mangle("2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
-void loopWord(Compiler& c) {
-  std::int32_t m = popLoop(c);
-  c.out.line("\tcall _limit_reached");
-  c.out.line("\ttstfsz WREG");
-  c.out.text("\tgoto __loop").hex(m).endLine();
-  writeLocalLabel(c.out, "__leave", m);
-}
+void loopWord(Compiler& c) { writeLoopEnd(c, "_limit_reached", popLoop(c)); }
 
 void plusLoopWord(Compiler& c) {
   if (c.flow.dos.empty() || c.flow.loops.empty() || c.flow.loops.back() != c.flow.dos.back()) {
     failWithout(c, "+loop", "do");
   }
-  writeLoopEnd(c.out, "_plus_limit_reached", popLoop(c));
+  writeLoopEnd(c, "_plus_limit_reached", popLoop(c));
 }
 
 // Leaves the innermost do loop, also from inside begin loops within it.
@@ -174,11 +151,11 @@ void plusLoopWord(Compiler& c) {
 void leaveWord(Compiler& c) {
   if (c.flow.loops.empty()) c.fail("Stack underflow!", kExitStack);
   std::int32_t m = c.flow.dos.empty() ? c.flow.loops.back() : c.flow.dos.back();
-  c.out.line("\tcall _2rdrop");
-  c.out.text("\tgoto __leave").hex(m).endLine();
+  writeCall(c, {"_2rdrop"});
+  writeJump(c, localLabel("__leave", m));
 }
 
-void unloopWord(Compiler& c) { c.out.line("\tcall _2rdrop"); }
+void unloopWord(Compiler& c) { writeCall(c, {"_2rdrop"}); }
 
 // case ... endcase is a chain of tests that share one end label: each
 // "of" tests the selector and jumps past its branch when it differs, each
@@ -193,16 +170,15 @@ void ofWord(Compiler& c) {
   if (frame.branchLabel >= 0) failOpenBranch(c);
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
   frame.branchLabel = c.flow.endifCounter++;
-  writeRoutineCall(c.out, "_of_internal");
-  c.out.line("\ttstfsz WREG");
-  writeLocalJump(c.out, "__endif", frame.branchLabel);
+  writeCall(c, {"_of_internal"});
+  writeJumpIfW(c, localLabel("__endif", frame.branchLabel));
 }
 
 void endofWord(Compiler& c) {
   if (c.flow.cases.empty() || c.flow.cases.back().branchLabel < 0) failWithout(c, "endof", "of");
   CaseFrame& frame = c.flow.cases.back();
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
-  writeLocalJump(c.out, "__endif", frame.endLabel);
+  writeJump(c, localLabel("__endif", frame.endLabel));
   writeLocalLabel(c.out, "__endif", frame.branchLabel);
   frame.branchLabel = -1;
 }
@@ -212,7 +188,7 @@ void endcaseWord(Compiler& c) {
   if (frame.branchLabel >= 0) failOpenBranch(c);
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
   c.flow.cases.pop_back();
-  writeRoutineCall(c.out, "_poptop");
+  writeCall(c, {"_poptop"});
   writeLocalLabel(c.out, "__endif", frame.endLabel);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "codegen/asm_output.h"
+#include "codegen/jumps.h"
 #include "codegen/target_words.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
@@ -35,8 +36,12 @@ bool compileTableFetch(Compiler& c, std::int32_t value, bool tail) {
   int index = c.literals.indexFor(value);
   if (index < 0) return false;
   ++c.literals.referenceCount;
+  if (!tail) {
+    writeCallWithLiteral(c, index, {"__fetch_lit"});
+    return true;
+  }
   c.out.text("\tmovlw ").hex(index).endLine();
-  c.out.line(tail ? "\tgoto __fetch_lit" : "\tcall __fetch_lit");
+  c.out.line("\tgoto __fetch_lit");
   return true;
 }
 
@@ -45,19 +50,30 @@ void compileInlinePush(Compiler& c, std::int32_t value, bool tail) {
   std::int32_t lo = value & 255;
   std::int32_t hi = (value >> 8) & 255;
   AsmOutput& out = c.out;
-  const char* call = tail ? "\tgoto " : "\tcall ";
+  if (!tail) {
+    if (lo == 0 && hi == 0) {
+      writeCall(c, {"_false"});
+    } else {
+      writeCallWithLiteral(c, lo, {"_push_byte_literal"});
+      if (hi != 0) {
+        out.text("\tmovlw ").hex(hi).endLine();
+        out.line("\tmovwf THIGH");
+      }
+    }
+    return;
+  }
   if (lo == 0 && hi == 0) {
-    out.text(call).text("_false").endLine();
+    out.line("\tgoto _false");
   } else if (hi == 0) {
     out.text("\tmovlw ").hex(lo).endLine();
-    out.text(call).text("_push_byte_literal").endLine();
+    out.line("\tgoto _push_byte_literal");
   } else {
     out.text("\tmovlw ").hex(lo).endLine();
     out.line("\tcall _push_byte_literal");
     out.text("\tmovlw ").hex(hi).endLine();
-    out.line(tail ? "\tgoto _movwf_thigh" : "\tmovwf THIGH");
+    out.line("\tgoto _movwf_thigh");
   }
-  if (tail) out.line("\t; Tail-call optimisation, return is deferred.");
+  out.line("\t; Tail-call optimisation, return is deferred.");
 }
 
 }  // namespace
@@ -69,6 +85,13 @@ void compileLiteral(Compiler& c, std::int32_t value) {
 
 void compileTailLiteral(Compiler& c, std::int32_t value) {
   checkRange(c, value);
+  if (longCalls(c)) {
+    // The tail jumps pass W to the routine, which a long jump cannot do:
+    // call it and return.
+    if (!compileTableFetch(c, value, false)) compileInlinePush(c, value, false);
+    c.out.line("\treturn");
+    return;
+  }
   if (!compileTableFetch(c, value, true)) compileInlinePush(c, value, true);
 }
 

@@ -1,6 +1,7 @@
 #include "codegen/return_table.h"
 
 #include "codegen/asm_output.h"
+#include "codegen/jumps.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
 
@@ -9,7 +10,10 @@ namespace kestrel {
 void compileRcallReference(Compiler& c, std::string_view label) {
   std::int32_t n = c.returnCount;
   c.out.text("\tmovlw ").hex(n).endLine();
-  c.out.text("\tgoto _").text(label).endLine();
+  // The long jump changes W: the return number goes to the RCALL word in
+  // PRODL instead (see rcallColonWord).
+  if (longCalls(c)) c.out.line("\tmovwf PRODL");
+  writeJump(c, routineLabel(label));
   c.out.text("__RETNUM").hex(n).endLine();
   if (++c.returnCount > kMaxReturnReferences) {
     c.fail("Error: Return table overflow.", kExitLimit);

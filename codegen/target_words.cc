@@ -1,5 +1,6 @@
 #include "codegen/target_words.h"
 
+#include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"
@@ -36,9 +37,9 @@ bool lookaheadIs(const Compiler& c, std::string_view word) {
 void writeCallOrJump(Compiler& c, std::string_view label) {
   if (!c.noTailCall && (lookaheadIs(c, ";") || lookaheadIs(c, "exit"))) {
     c.deferredReturn = true;
-    c.out.text("\tgoto _").text(label).endLine();
+    writeJump(c, routineLabel(label));
   } else {
-    c.out.text("\tcall _").text(label).endLine();
+    writeCall(c, routineLabel(label));
   }
 }
 
@@ -54,19 +55,19 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
     writeEcho(out, *next);
     out.text("\tmovpf THIGH, ").hex(a).endLine();
     out.text("\tmovpf TLOW, ").hex(b).endLine();
-    out.line("\tcall _poptop");
+    writeCall(c, {"_poptop"});
   } else if (equalsNoCase(*next, "c!")) {
     writeEcho(out, *next);
     out.text("\tmovpf TLOW, ").hex(a).endLine();
-    out.line("\tcall _poptop");
+    writeCall(c, {"_poptop"});
   } else if (equalsNoCase(*next, "@")) {
     writeEcho(out, *next);
-    out.line("\tcall _pushtop");
+    writeCall(c, {"_pushtop"});
     out.text("\tmovfp ").hex(a).text(", THIGH").endLine();
     out.text("\tmovfp ").hex(b).text(", TLOW").endLine();
   } else if (equalsNoCase(*next, "c@")) {
     writeEcho(out, *next);
-    out.line("\tcall _pushtop");
+    writeCall(c, {"_pushtop"});
     out.text("\tmovfp ").hex(a).text(", TLOW").endLine();
     out.line("\tclrf THIGH, F");
   } else {
@@ -109,7 +110,7 @@ void AliasWord::execute(Compiler& c) { target_->execute(c); }
 
 void compileReturn(Compiler& c) {
   if (c.noTailCall) {
-    c.out.line("\tgoto __rcall_return");
+    writeJump(c, {"__rcall_return"});
   } else if (!c.deferredReturn) {
     c.out.line("\treturn");
   } else {

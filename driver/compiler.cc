@@ -99,6 +99,7 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
   settings.inputName = line.inputName;
   settings.outputName = line.outputName;
   settings.speed = line.speed;
+  settings.longCalls = line.longCalls;
   if (line.stackSize) banks.setStackSize(*line.stackSize);
   if (line.romStart) {
     rom.enabled = true;
@@ -124,6 +125,10 @@ void Compiler::writePrelude() {
   if (header.empty()) throwCannotOpen("kcomp.inc");
   out.line("; Start of the stack area.");
   out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
+  if (settings.longCalls) {
+    out.line("; Calls and jumps reach the whole program memory (kcomp -l).");
+    out.line("KLONGCALLS  equ 1");
+  }
   out.text("\t#include \"").text(header).text("\"").endLine();
 
   std::string internal = searchFile("internal.inc", settings.includePath);
@@ -165,7 +170,7 @@ void Compiler::complete(std::uint32_t milliseconds) {
   writeLiteralTable(literals, out);
   strings.write(out);
   writeReturnTable(returnCount, out);
-  writeVectorTable(interrupts, out);
+  writeVectorTable(interrupts, settings.longCalls, out);
   writeBanner(out);
   out.line("\tend");
   printReport(milliseconds);

@@ -29,6 +29,7 @@ struct Settings {
   std::string inputName;
   std::string outputName = "out.asm";
   bool speed = false;  // "-os": in-line fetches and stores, no literal table
+  bool longCalls = false;  // "-l": calls and jumps that reach all program memory
 };
 
 class Compiler {

@@ -44,6 +44,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string i
     if (!takesValue) {
       if (equalsNoCase(arg, "-os")) {
         line.speed = true;
+      } else if (equalsNoCase(arg, "-l")) {
+        line.longCalls = true;
       } else {
         line.inputName = arg;
       }

@@ -15,6 +15,7 @@ struct CommandLine {
   std::string inputName;          // the last plain argument
   std::string outputName = "out.asm";
   bool speed = false;
+  bool longCalls = false;                 // "-l"
   std::optional<std::int32_t> romStart;   // "-r n"
   std::optional<std::uint32_t> stackSize; // "-s n", within 64..217
   Problem problem = Problem::kNone;       // the first problem met; the scan stops there

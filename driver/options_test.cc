@@ -25,6 +25,11 @@ TEST(OptionsTest, OptionsMatchWholeArgumentsInAnyCase) {
   EXPECT_EQ(line.romStart, 4096);
   EXPECT_EQ(line.problem, Problem::kNone);
   EXPECT_FALSE(parseCommandLine({"-osx"}, "").speed);
+  EXPECT_FALSE(line.longCalls);
+  EXPECT_TRUE(parseCommandLine({"-L", "a.f"}, "").longCalls);
+  CommandLine l = parseCommandLine({"-lc", "a.f"}, "");
+  EXPECT_FALSE(l.longCalls);
+  EXPECT_EQ(l.inputName, "a.f");
 }
 
 TEST(OptionsTest, StackSizeLimits) {

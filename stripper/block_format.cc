@@ -36,7 +36,7 @@ bool endsBlock(std::string_view token) {
 }
 
 std::optional<bool> referenceIsCall(std::string_view token) {
-  if (token == "goto") return false;
+  if (token == "goto" || token == "lgoto") return false;
   if (token == "call" || token == "lcall" || token == "pushaddr") return true;
   return std::nullopt;
 }

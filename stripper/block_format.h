@@ -4,8 +4,8 @@
 // column 6 and the routine's name from column 18 to the end of the line. The
 // first token after the header line is the routine label, and the block ends
 // at the first token that begins with ";" and 19 "*" (the start of the banner
-// line). Inside a block "goto", "call", "lcall" or "pushaddr" followed by a
-// label is a reference to that label.
+// line). Inside a block "goto", "lgoto" (the long jump of kcomp -l), "call",
+// "lcall" or "pushaddr" followed by a label is a reference to that label.
 #pragma once
 
 #include <cstdint>

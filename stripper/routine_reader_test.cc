@@ -55,6 +55,22 @@ TEST(RoutineReaderTest, CommentsAreSkippedButOnlyExactKeywordsCount) {
   EXPECT_EQ(readAll(text), (Described{"tick|_tick|3|root|call _nextLine goto ; call _afterComment "}));
 }
 
+TEST(RoutineReaderTest, LongCallsAndJumpsAreReferences) {
+  // What kcomp -l writes: the lcall and the lgoto macro name their target;
+  // the conditional jump lgotonz only ever goes to local labels.
+  std::string text =
+      ";!### FORTH Word: far\n"
+      "_far\n"
+      "\tmovlw high _dup\n"
+      "\tmovwf PCLATH\n"
+      "\tlcall _dup\n"
+      "\tlgotonz __loop0x1\n"
+      "\tLGOTO _capitals\n"
+      "\tlgoto _swap\n"
+      + kBanner + "\n";
+  EXPECT_EQ(readAll(text), (Described{"far|_far|0||call _dup goto _swap "}));
+}
+
 TEST(RoutineReaderTest, BlockEndsAtFirstBannerTokenEvenMidLine) {
   std::string text =
       ";!### SLEEP Word: nap\n"

@@ -1,6 +1,7 @@
 #include "words/defining_words.h"
 
 #include "codegen/asm_output.h"
+#include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "codegen/routine_block.h"
 #include "codegen/target_words.h"
@@ -21,16 +22,39 @@ ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
   return c.define<RcallWord>(c.compileWords, name);
 }
 
+bool isSeparator(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == ','; }
+
+// Whether an assembly line holds the word call or goto (in any letter case)
+// before its comment: a one-word CALL or GOTO, which reaches only its own
+// 8K-word page.
+bool usesShortCallOrGoto(std::string_view line) {
+  line = line.substr(0, line.find(';'));
+  std::size_t start = 0;
+  while (start < line.size()) {
+    std::size_t end = start;
+    while (end < line.size() && !isSeparator(line[end])) ++end;
+    std::string_view token = line.substr(start, end - start);
+    if (equalsNoCase(token, "call") || equalsNoCase(token, "goto")) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 // Copies source lines to the output unchanged up to a line that begins with
 // "endcode" (in any letter case), which is dropped; also stops at the end
-// of the input.
+// of the input. With long calls, code that uses CALL or GOTO must lie in
+// page 0 (lib/kcomp.inc, "Program memory pages"): the prelude's kinpage0
+// macro after it ends the assembly with a message if it does not.
 void copyAssemblyBlock(Compiler& c) {
   std::string line;
+  bool shortCalls = false;
   for (;;) {
-    if (readUpTo(c.sources, '\n', kAssemblyLinePiece, line) == 0) return;  // the end of the input
-    if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) return;
+    if (readUpTo(c.sources, '\n', kAssemblyLinePiece, line) == 0) break;  // the end of the input
+    if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) break;
+    if (longCalls(c) && !shortCalls) shortCalls = usesShortCallOrGoto(line);
     c.out.line(line);
   }
+  if (shortCalls) c.out.line("\tkinpage0");
 }
 
 }  // namespace
@@ -58,7 +82,12 @@ void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, defineColo
 
 void rcallColonWord(Compiler& c) {
   openColonDefinition(c, kRcallKind, defineRcallWord);
-  c.out.line("\tcall __rcall_prologue");
+  // The caller's return number comes in W, or in PRODL with long calls.
+  if (longCalls(c)) {
+    writeCallWithW(c, "\tmovfp PRODL, WREG", {"__rcall_prologue"});
+  } else {
+    c.out.line("\tcall __rcall_prologue");
+  }
   c.noTailCall = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codegen/jumps.h"
 #include "codegen/literals.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
@@ -24,15 +25,14 @@ std::string readStringText(Compiler& c) {
   return text;
 }
 
-// Pushes the address of a new string-table entry and leaves its length
-// in W.
-void compileStringAddress(Compiler& c, const std::string& text) {
+// Pushes the address of a new string-table entry, then calls `routine`
+// with its length in W.
+void compileStringAddress(Compiler& c, const std::string& text, AsmLabel routine) {
   std::int32_t n = c.strings.add(text);
-  c.out.text("\tmovlw low _string_").hex(n).endLine();
-  c.out.line("\tcall _push_byte_literal");
+  writeCallWithW(c, "\tmovlw low _string_" + hexNumber(n), {"_push_byte_literal"});
   c.out.text("\tmovlw high _string_").hex(n).endLine();
   c.out.line("\tmovwf THIGH");
-  c.out.text("\tmovlw ").hex(static_cast<std::int32_t>(text.size())).endLine();
+  writeCallWithLiteral(c, static_cast<std::int32_t>(text.size()), routine);
 }
 
 void requireRomStrings(Compiler& c) {
@@ -92,21 +92,23 @@ void pushCharWord(Compiler& c) {
 }
 
 void stringWord(Compiler& c) {
-  compileStringAddress(c, readStringText(c));
-  c.out.line("\tcall _push_byte_literal");
+  compileStringAddress(c, readStringText(c), {"_push_byte_literal"});
 }
 
 void printProgramStringWord(Compiler& c) {
-  compileStringAddress(c, readStringText(c));
-  c.out.line("\tcall _str_type");
+  compileStringAddress(c, readStringText(c), {"_str_type"});
 }
 
 void printRomStringWord(Compiler& c) {
   requireRomStrings(c);
   std::string text = readStringText(c);
   RomStrings& rom = c.rom;
-  c.out.text("\tmovlw\t").hex(rom.count).endLine();
-  c.out.line("\tcall _romtype ;");
+  if (longCalls(c)) {
+    writeCallWithLiteral(c, rom.count, {"_romtype"});
+  } else {
+    c.out.text("\tmovlw\t").hex(rom.count).endLine();
+    c.out.line("\tcall _romtype ;");
+  }
   rom.index.text("\tdata\t").hex(rom.next).endLine();
   rom.program.text("\ts\" ").text(text).text("\" str>srom").endLine();
   rom.next = static_cast<std::int32_t>(static_cast<std::uint32_t>(rom.next) +

@@ -38,7 +38,8 @@ const char* const kUsage =
     "\n"
     "Numbers are decimal or 0x-prefixed hex. Exit status: 0 sleep or stop address,\n"
     "1 bad input, 2 cycle limit, 3 stack overflow, 4 stack underflow,\n"
-    "5 reserved opcode.\n";
+    "5 reserved opcode, 6 no code (a jump, call, return or interrupt to an\n"
+    "address the HEX file does not fill).\n";
 
 namespace {
 
@@ -210,6 +211,7 @@ Plan makePlan(const CommandLine& line, const Symbols& symbols) {
 
 void printAfterRun(const CommandLine& line, const Plan& plan, StopReason reason, const Cpu& cpu,
                    std::ostream& err) {
+  if (reason == StopReason::NoCode) err << "pic17sim: " << noCodeMessage(cpu) << '\n';
   if (!line.quiet) err << reportLine(reason, cpu) << '\n';
   for (const MemoryPrint& p : plan.prints) err << memoryLine(cpu, p.label, p.address, p.count) << '\n';
   if (line.dumpStack != StackDump::None) {
@@ -220,6 +222,7 @@ void printAfterRun(const CommandLine& line, const Plan& plan, StopReason reason,
 int simulate(const CommandLine& line, std::ostream& out, std::ostream& err) {
   Cpu cpu;
   loadHexFile(line.hexPath, cpu);
+  cpu.trapNoCode = true;
   Symbols symbols;
   loadSymbols(line, symbols);
   Plan plan = makePlan(line, symbols);
@@ -245,6 +248,7 @@ ExitStatus exitStatusFor(StopReason reason) {
     case StopReason::StackOverflow: return kExitStackOverflow;
     case StopReason::StackUnderflow: return kExitStackUnderflow;
     case StopReason::ReservedOpcode: return kExitReservedOpcode;
+    case StopReason::NoCode: return kExitNoCode;
   }
   return kExitBadInput;
 }

@@ -18,6 +18,7 @@ enum ExitStatus : int {
   kExitStackOverflow = 3,
   kExitStackUnderflow = 4,
   kExitReservedOpcode = 5,
+  kExitNoCode = 6,          // a jump, call, return or interrupt into an address the HEX file does not fill
 };
 
 enum class StackDump : std::uint8_t { None, Decimal, Hex };

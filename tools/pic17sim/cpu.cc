@@ -2,7 +2,7 @@
 
 namespace pic17sim {
 
-Cpu::Cpu() : program_(kProgramWords, 0xFFFF) { reset(); }
+Cpu::Cpu() : program_(kProgramWords, 0xFFFF), filled_(kProgramWords, false) { reset(); }
 
 void Cpu::reset() {
   ram_.fill(0);
@@ -205,6 +205,7 @@ void Cpu::postModifyFsrs() {
 Event Cpu::enterInterrupt(std::uint16_t vector) {
   if (sp_ == kStackLevels) return Event::StackOverflow;
   push(pc_);
+  lastPc_ = pc_;
   ram_[kCpusta] |= kGlintd;
   // The core clears the flag of the three core sources; peripheral flags
   // stay set until the program clears them.
@@ -231,12 +232,13 @@ Event Cpu::step() {
   if (interruptsEnabled()) {
     if (std::uint16_t vector = requestedVector()) return enterInterrupt(vector);
   }
+  if (trapNoCode && !filled_[pc_]) return Event::NoCode;
   std::uint16_t word = program_[pc_];
   Op op = decode(word);
   if (op == Op::Reserved) return Event::ReservedOpcode;
   if (pushes(op) && sp_ == kStackLevels) return Event::StackOverflow;
   if (pops(op) && sp_ == 0) return Event::StackUnderflow;
-  ++pc_;
+  lastPc_ = pc_++;
   fsrUsed_ = 0;
   pclathCopied_ = false;
   cycles_ += opInfo(op).cycles;

@@ -24,6 +24,7 @@ enum class Event : std::uint8_t {
   StackOverflow,   // a push found all 16 stack levels in use
   StackUnderflow,  // a return found the stack empty
   ReservedOpcode,  // the word at PC is not an instruction
+  NoCode,          // PC is an address the program does not fill (trapNoCode)
 };
 
 // Interrupt sources that can be raised from outside the program.
@@ -47,6 +48,10 @@ class Cpu {
 
   // Whether MOVPF sets Z from the moved byte (on by default).
   bool movpfSetsZ = true;
+  // Whether step() stops with Event::NoCode instead of running a word that
+  // setProgramWord never wrote (off by default: erased memory then runs as
+  // the chip would run it).
+  bool trapNoCode = false;
   // Receives every byte written to TXREG1.
   std::function<void(std::uint8_t)> onTransmit;
   // Queues bytes for the USART1 receiver. The first byte not yet taken is
@@ -68,7 +73,14 @@ class Cpu {
   void setTablat(std::uint16_t value) { tablat_ = value; }
 
   std::uint16_t programWord(std::uint16_t address) const { return program_[address]; }
-  void setProgramWord(std::uint16_t address, std::uint16_t word) { program_[address] = word; }
+  void setProgramWord(std::uint16_t address, std::uint16_t word) {
+    program_[address] = word;
+    filled_[address] = true;
+  }
+  bool holdsCode(std::uint16_t address) const { return filled_[address]; }
+  // The address of the last instruction run, or the PC at the last
+  // interrupt response: where a jump into no code came from.
+  std::uint16_t lastPc() const { return lastPc_; }
 
   // Data memory without side effects, by bank * 256 + f (f below 0x20 is
   // taken as unbanked except 0x10-0x17). PCL reads as the low byte of PC.
@@ -112,11 +124,13 @@ class Cpu {
   void updatePeif();
 
   std::vector<std::uint16_t> program_;
+  std::vector<bool> filled_;
   std::array<std::uint8_t, kDataBytes> ram_{};
   std::array<std::uint16_t, kStackLevels> stack_{};
   std::deque<std::uint8_t> received_;
   int sp_ = 0;
   std::uint16_t pc_ = 0;
+  std::uint16_t lastPc_ = 0;
   std::uint16_t tablat_ = 0;
   std::uint64_t cycles_ = 0;
   bool sleeping_ = false;

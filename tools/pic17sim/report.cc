@@ -19,6 +19,10 @@ std::string reportLine(StopReason reason, const Cpu& cpu) {
          " cycles=" + std::to_string(cpu.cycles()) + " hwstack=" + std::to_string(cpu.stackDepth());
 }
 
+std::string noCodeMessage(const Cpu& cpu) {
+  return format("no code at 0x%04x, reached from 0x%04x", cpu.pc(), cpu.lastPc());
+}
+
 std::string memoryLine(const Cpu& cpu, const std::string& label, std::uint16_t address,
                        unsigned count) {
   std::string line = label + " =";

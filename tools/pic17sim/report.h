@@ -16,6 +16,9 @@
 namespace pic17sim {
 
 std::string reportLine(StopReason reason, const Cpu& cpu);
+// "no code at 0x2345, reached from 0x0123": where a run stopped with
+// StopReason::NoCode and the instruction (or interrupt) that led there.
+std::string noCodeMessage(const Cpu& cpu);
 
 std::string memoryLine(const Cpu& cpu, const std::string& label, std::uint16_t address,
                        unsigned count);

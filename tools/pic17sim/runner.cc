@@ -14,6 +14,7 @@ const char* stopReasonName(StopReason reason) {
     case StopReason::StackOverflow: return "stack-overflow";
     case StopReason::StackUnderflow: return "stack-underflow";
     case StopReason::ReservedOpcode: return "reserved-opcode";
+    case StopReason::NoCode: return "no-code";
   }
   return "?";
 }
@@ -49,6 +50,7 @@ class Runner {
         case Event::StackOverflow: return StopReason::StackOverflow;
         case Event::StackUnderflow: return StopReason::StackUnderflow;
         case Event::ReservedOpcode: return StopReason::ReservedOpcode;
+        case Event::NoCode: return StopReason::NoCode;
       }
     }
   }

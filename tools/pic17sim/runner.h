@@ -19,6 +19,7 @@ enum class StopReason : std::uint8_t {
   StackOverflow,   // PC is the CALL/LCALL (or the interrupted instruction)
   StackUnderflow,  // PC is the RETURN/RETLW/RETFIE
   ReservedOpcode,  // PC is the reserved word
+  NoCode,          // PC holds no code of the program (Cpu::trapNoCode)
 };
 
 const char* stopReasonName(StopReason reason);

@@ -97,6 +97,38 @@ TEST(CommandLine, InputTextsReachTheReceiverInOrder) {
   EXPECT_EQ(r.out, "");
 }
 
+TEST(CommandLine, ControlReachingNoCodeStopsWithStatusSix) {
+  // A jump, a long call into the other page, running off the end, and an
+  // interrupt whose vector the program leaves empty; "reached from" names
+  // the instruction (or the interrupted address).
+  struct Case {
+    std::initializer_list<std::string_view> program;
+    std::vector<std::string> options;
+    const char* message;
+  };
+  const Case cases[] = {
+      {{"nop", "goto 0x0005"}, {}, "pic17sim: no code at 0x0005, reached from 0x0001\n"},
+      {{"movlw 0x20", "movwf 0x03", "lcall 0x00"}, {}, "pic17sim: no code at 0x2000, reached from 0x0002\n"},
+      {{"movlw 0x01", "movwf 0x16"}, {}, "pic17sim: no code at 0x0002, reached from 0x0001\n"},
+      {{"bsf 0x07, 1", "bcf 0x06, 4", "goto 0x0002"}, {"--timer-at", "9"},
+       "pic17sim: no code at 0x0010, reached from 0x0002\n"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    writeProgram(dir, "p.hex", c.program);
+    std::vector<std::string> args = c.options;
+    args.push_back(dir.file("p.hex"));
+    Result r = runCli(args);
+    EXPECT_EQ(r.status, kExitNoCode) << c.message;
+    EXPECT_TRUE(r.err.starts_with(c.message)) << r.err;
+    EXPECT_NE(r.err.find("\nstop=no-code pc="), std::string::npos) << r.err;
+  }
+  // The same jump into a filled word runs on.
+  TempDir dir;
+  writeProgram(dir, "p.hex", {"nop", "goto 0x0003", "nop", "sleep"});
+  EXPECT_EQ(runCli({"-q", dir.file("p.hex")}).status, 0);
+}
+
 TEST(CommandLine, BadInputExitsWithStatusOne) {
   TempDir dir;
   writeStackProgram(dir);
