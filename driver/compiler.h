@@ -14,6 +14,7 @@
 #include "codegen/interrupts.h"
 #include "codegen/literals.h"
 #include "reader/dictionary.h"
+#include "reader/host_files.h"
 #include "reader/interpret_stack.h"
 #include "reader/source_stack.h"
 #include "reader/tokenizer.h"
@@ -64,6 +65,9 @@ class Compiler {
   SourceStack sources;
   Tokenizer tokens{sources};
   std::unordered_set<std::string> includedFiles;  // full names, folded
+  // Ends the run when `input`, a file about to be read, is one that the run
+  // writes.
+  void refuseIfWritten(const FileId& input) const;
 
   Dictionary interpretWords;
   Dictionary compileWords;
@@ -85,7 +89,12 @@ class Compiler {
   RomStrings rom;
 
  private:
+  // The files the run writes that exist already, with their names.
+  std::vector<std::pair<FileId, std::string>> writtenFiles;
+
   [[noreturn]] void failDuplicate(std::string_view name) const;
+  int endWithError(const std::string& message, int status);
+  void refuseToReplaceInputs();
   void startUp(const std::vector<std::string>& args, const char* includeEnv);
   void writePrelude();
   void openRomStringFiles();
