@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "reader/host_files.h"
@@ -18,7 +19,6 @@ bool AsmOutput::open(const std::string& path) {
     if (!std::filesystem::is_directory(path, ec)) file_ = std::fopen(path.c_str(), "w");
   } else if (mayWrite(path)) {
     file_ = createFileBeside(path, temporary_);
-    if (file_ != nullptr) removeOnSignal(temporary_);
   }
   if (file_ == nullptr) return false;
   target_ = path;
@@ -39,8 +39,12 @@ void AsmOutput::flush() {
       failed_ = true;
     }
     if (used_ == capacity_ && capacity_ < kBufferSize) {
-      buffer_ = std::make_unique<char[]>(kBufferSize);
-      capacity_ = kBufferSize;
+      // Short of memory, the small buffer simply stays.
+      std::unique_ptr<char[]> larger(new (std::nothrow) char[kBufferSize]);
+      if (larger) {
+        buffer_ = std::move(larger);
+        capacity_ = kBufferSize;
+      }
     }
   }
   used_ = 0;
@@ -51,6 +55,8 @@ void AsmOutput::startWriter() {
   try {
     writer_ = std::make_unique<BackgroundWriter>(file_, kBufferSize);
   } catch (const std::system_error&) {
+    writer_.reset();
+  } catch (const std::bad_alloc&) {
     writer_.reset();
   }
 }
@@ -64,6 +70,12 @@ AsmOutput& AsmOutput::textInPieces(std::string_view s) {
     s.remove_prefix(piece);
   }
   return *this;
+}
+
+void AsmOutput::discard() {
+  used_ = 0;
+  if (file_ != nullptr) failed_ = true;  // so close() removes the file instead of moving it
+  close();
 }
 
 bool AsmOutput::close() {

@@ -40,6 +40,8 @@ class AsmOutput {
   // false when some of the text could not be written or moved, and then
   // an older file of the name is left as it was.
   bool close();
+  // Closes the file and drops it: a file of its name stays as it was.
+  void discard();
   void flush();
 
   AsmOutput& text(std::string_view s) {

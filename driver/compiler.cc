@@ -124,11 +124,14 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
 // that is opened to be read (see refuseIfWritten).
 void Compiler::refuseToReplaceInputs() {
   writtenFiles.clear();
-  std::vector<std::string> targets = {settings.outputName};
-  if (rom.enabled) targets.insert(targets.end(), {"strindex.inc", "stringsp.f", "strbase.inc"});
-  for (const std::string& target : targets) {
+  std::vector<std::pair<std::string, AsmOutput*>> targets = {{settings.outputName, &out}};
+  if (rom.enabled) {
+    targets.insert(targets.end(), {{"strindex.inc", &rom.index}, {"stringsp.f", &rom.program},
+                                   {"strbase.inc", nullptr}});
+  }
+  for (const auto& [target, output] : targets) {
     FileId id = fileIdOf(target);
-    if (id.known) writtenFiles.push_back({id, target});
+    if (id.known) writtenFiles.push_back({id, target, output});
   }
   std::string source = settings.includePath.empty()
                            ? settings.inputName
@@ -139,9 +142,11 @@ void Compiler::refuseToReplaceInputs() {
   }
 }
 
-void Compiler::refuseIfWritten(const FileId& input) const {
-  for (const auto& [id, name] : writtenFiles) {
-    if (sameFile(id, input)) throwCannotOpen(name);
+void Compiler::refuseIfWritten(const FileId& input) {
+  for (const WrittenFile& file : writtenFiles) {
+    if (!sameFile(file.id, input)) continue;
+    if (file.output != nullptr) file.output->discard();
+    throwCannotOpen(file.name);
   }
 }
 

@@ -66,8 +66,8 @@ class Compiler {
   Tokenizer tokens{sources};
   std::unordered_set<std::string> includedFiles;  // full names, folded
   // Ends the run when `input`, a file about to be read, is one that the run
-  // writes.
-  void refuseIfWritten(const FileId& input) const;
+  // writes; that output is then dropped, leaving the file as it was.
+  void refuseIfWritten(const FileId& input);
 
   Dictionary interpretWords;
   Dictionary compileWords;
@@ -89,8 +89,13 @@ class Compiler {
   RomStrings rom;
 
  private:
-  // The files the run writes that exist already, with their names.
-  std::vector<std::pair<FileId, std::string>> writtenFiles;
+  // The files the run writes that exist already.
+  struct WrittenFile {
+    FileId id;
+    std::string name;
+    AsmOutput* output;  // nullptr until opened
+  };
+  std::vector<WrittenFile> writtenFiles;
 
   [[noreturn]] void failDuplicate(std::string_view name) const;
   int endWithError(const std::string& message, int status);

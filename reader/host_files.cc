@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -92,6 +94,33 @@ void installHandlers() {
 #endif
 }
 
+// Holds back the signals that remove temporary files while one is made and
+// registered, so that none can be left between the two.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    installHandlers();
+#ifndef _WIN32
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &previous_);
+#endif
+  }
+  ~SignalsHeld() {
+#ifndef _WIN32
+    pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+#endif
+  }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+#ifndef _WIN32
+  sigset_t previous_;
+#endif
+};
+
 std::string directoryOf(const std::string& path) {
   std::string dir = fs::path(path).parent_path().string();
   if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += '/';
@@ -164,7 +193,9 @@ std::FILE* createNewFile(const std::string& path, const std::string& like) {
   return openNewFile(path, like, false);
 }
 
-std::FILE* createFileBeside(const std::string& target, std::string& temporaryPath) {
+namespace {
+
+std::FILE* createNamedFileBeside(const std::string& target, std::string& temporaryPath) {
   std::string pid = std::to_string(processId());
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string suffix = ".kcomp-" + pid + (attempt == 0 ? "" : "-" + std::to_string(attempt)) + ".tmp";
@@ -181,6 +212,15 @@ std::FILE* createFileBeside(const std::string& target, std::string& temporaryPat
   return nullptr;
 }
 
+}  // namespace
+
+std::FILE* createFileBeside(const std::string& target, std::string& temporaryPath) {
+  SignalsHeld held;
+  std::FILE* file = createNamedFileBeside(target, temporaryPath);
+  if (file != nullptr) removeOnSignal(temporaryPath);
+  return file;
+}
+
 bool mayWrite(const std::string& path) {
 #ifdef _WIN32
   return _access(path.c_str(), 2) == 0 || errno == ENOENT;
@@ -190,9 +230,13 @@ bool mayWrite(const std::string& path) {
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
+#ifdef _WIN32
   std::error_code ec;
-  fs::rename(from, to, ec);
+  fs::rename(from, to, ec);  // replaces an existing file, unlike std::rename there
   return !ec;
+#else
+  return std::rename(from.c_str(), to.c_str()) == 0;  // allocates nothing
+#endif
 }
 
 std::FILE* createScratchFile(std::string& name) {

@@ -36,10 +36,12 @@ std::FILE* createNewFile(const std::string& path, const std::string& like = {});
 
 // Creates a new file for writing beside `target`, named after it and this
 // process so that a user recognises it ("out.asm.kcomp-1234.tmp"), and sets
-// `temporaryPath` to its name. nullptr when no such file can be created.
+// `temporaryPath` to its name; an interrupting signal removes it (see
+// removeOnSignal). nullptr when no such file can be created.
 std::FILE* createFileBeside(const std::string& target, std::string& temporaryPath);
 
 // Moves `from` over `to`, replacing it in one step; false on failure.
+// Needs no memory, so that it works when the run ends for lack of it.
 bool replaceFile(const std::string& from, const std::string& to);
 
 // A file for scratch data in the temporary folder (TMPDIR where it is set),
