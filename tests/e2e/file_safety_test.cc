@@ -243,9 +243,10 @@ TEST_F(FileSafetyTest, DiagnosticShowsATokenWithANulByteWhole) {
 #endif
 #if !defined(__SANITIZE_ADDRESS__) && !defined(KESTREL_ADDRESS_SANITIZER)
 // (A sanitized program reserves far more address space than it uses.)
-// Runs kcomp with its address space limited to `megabytes`.
+// Runs kcomp with its address space limited to `megabytes`, and with few
+// open files allowed.
 RunResult kcompWithinMemory(const fs::path& dir, const std::vector<std::string>& args, int megabytes) {
-  std::string command = "cd '" + dir.string() + "' && ulimit -v " + std::to_string(megabytes * 1024) + " && '" KCOMP_PATH "'";
+  std::string command = "cd '" + dir.string() + "' && ulimit -n 16 && ulimit -v " + std::to_string(megabytes * 1024) + " && '" KCOMP_PATH "'";
   for (const std::string& arg : args) command += " '" + arg + "'";
   command += " >/dev/null 2>'" + (dir / "errors").string() + "'";
   RunResult run;
@@ -256,8 +257,9 @@ RunResult kcompWithinMemory(const fs::path& dir, const std::vector<std::string>&
   return run;
 }
 
-// Suspended files keep no buffers: a chain of 30,000 nested loads fits
-// in a small address space (with a buffer each it would take 2 GB).
+// Suspended files keep no buffers or handles: a chain of 30,000 nested
+// loads fits in a small address space (with a buffer each it would take
+// 2 GB) and a few open files.
 TEST_F(FileSafetyTest, DeepChainOfLoadsNeedsLittleMemory) {
   constexpr int kDepth = 30000;
   for (int i = 0; i < kDepth; ++i) {
