@@ -12,6 +12,7 @@ namespace kestrel {
 
 bool AsmOutput::open(const std::string& path) {
   close();
+  if (path.empty()) return false;
   FileId existing = fileIdOf(path);
   if (existing.known && !existing.regular) {
     // A device or a pipe (/dev/null, say) has no directory entry to replace.
