@@ -3,27 +3,26 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <new>
 #include <system_error>
+
+#include "reader/host_files.h"
 
 namespace kestrel {
 
-// An existing regular file is written over in place and cut to length when
-// closed, rather than truncated first: freeing all of its old pages and
-// taking new ones costs as much as a fifth of a whole compilation when a
-// large out.asm is compiled again. (A process killed before closing leaves
-// the older text behind the new.) Where text and binary streams differ,
-// the file is always truncated.
 bool AsmOutput::open(const std::string& path) {
   close();
-#ifndef _WIN32
-  std::error_code ec;
-  if (std::filesystem::is_regular_file(path, ec)) {
-    file_ = std::fopen(path.c_str(), "r+");
-    if (file_ != nullptr) overwritten_ = path;
+  if (path.empty()) return false;
+  FileId existing = fileIdOf(path);
+  if (existing.known && !existing.regular) {
+    // A device or a pipe (/dev/null, say) has no directory entry to replace.
+    std::error_code ec;
+    if (!std::filesystem::is_directory(path, ec)) file_ = std::fopen(path.c_str(), "w");
+  } else if (mayWrite(path)) {
+    file_ = createFileBeside(path, temporary_);
   }
-#endif
-  if (file_ == nullptr) file_ = std::fopen(path.c_str(), "w");
   if (file_ == nullptr) return false;
+  target_ = path;
   if (capacity_ < kFirstBufferSize) {
     buffer_ = std::make_unique<char[]>(kFirstBufferSize);
     capacity_ = kFirstBufferSize;
@@ -41,8 +40,12 @@ void AsmOutput::flush() {
       failed_ = true;
     }
     if (used_ == capacity_ && capacity_ < kBufferSize) {
-      buffer_ = std::make_unique<char[]>(kBufferSize);
-      capacity_ = kBufferSize;
+      // Short of memory, the small buffer simply stays.
+      std::unique_ptr<char[]> larger(new (std::nothrow) char[kBufferSize]);
+      if (larger) {
+        buffer_ = std::move(larger);
+        capacity_ = kBufferSize;
+      }
     }
   }
   used_ = 0;
@@ -53,6 +56,8 @@ void AsmOutput::startWriter() {
   try {
     writer_ = std::make_unique<BackgroundWriter>(file_, kBufferSize);
   } catch (const std::system_error&) {
+    writer_.reset();
+  } catch (const std::bad_alloc&) {
     writer_.reset();
   }
 }
@@ -68,24 +73,28 @@ AsmOutput& AsmOutput::textInPieces(std::string_view s) {
   return *this;
 }
 
+void AsmOutput::discard() {
+  used_ = 0;
+  if (file_ != nullptr) failed_ = true;  // so close() removes the file instead of moving it
+  close();
+}
+
 bool AsmOutput::close() {
   flush();
   if (writer_ && !writer_->finish()) failed_ = true;  // waits until all is written
   writer_.reset();
   if (file_ == nullptr) return true;
-  long end = overwritten_.empty() ? 0 : std::ftell(file_);
   if (std::fclose(file_) != 0) failed_ = true;
   file_ = nullptr;
-  if (!overwritten_.empty()) {
-    std::error_code ec;
-    if (end < 0) {
+  if (!temporary_.empty()) {
+    if (failed_ || !replaceFile(temporary_, target_)) {
       failed_ = true;
-    } else {
-      std::filesystem::resize_file(overwritten_, static_cast<std::uintmax_t>(end), ec);
-      if (ec) failed_ = true;
+      std::remove(temporary_.c_str());
     }
-    overwritten_.clear();
+    keepOnSignal(temporary_);
+    temporary_.clear();
   }
+  target_.clear();
   bool written = !failed_;
   failed_ = false;
   return written;

@@ -3,6 +3,11 @@
 // unsigned 32-bit value (the assembly format) or in signed decimal.
 // A file that could not be opened swallows what is written to it.
 //
+// A file is written under a temporary name beside it and takes its own name
+// only when closed, so that it is never seen half written: until then an
+// older file of that name stays whole. Devices and pipes are written
+// directly.
+//
 // Once the output outgrows one buffer, full buffers go to a background
 // writer: the compiler fills the next one while the last is being written.
 // Closing waits until everything handed over is in the file.
@@ -26,13 +31,17 @@ class AsmOutput {
   AsmOutput(const AsmOutput&) = delete;
   AsmOutput& operator=(const AsmOutput&) = delete;
 
-  // Opens `path` as a text file for writing from its start (an existing
-  // file keeps no older text once closed); false when that fails.
+  // Starts a new file that will take the name `path` when closed; false
+  // when `path` is a directory or a file that may not be written, or when
+  // no file can be created beside it.
   bool open(const std::string& path);
   bool isOpen() const { return file_ != nullptr; }
-  // Writes out what is buffered and closes the file; false when some of
-  // the text could not be written.
+  // Writes out what is buffered, closes the file and moves it into place;
+  // false when some of the text could not be written or moved, and then
+  // an older file of the name is left as it was.
   bool close();
+  // Closes the file and drops it: a file of its name stays as it was.
+  void discard();
   void flush();
 
   AsmOutput& text(std::string_view s) {
@@ -65,7 +74,8 @@ class AsmOutput {
   std::size_t used_ = 0;
   std::unique_ptr<BackgroundWriter> writer_;
   bool failed_ = false;  // a write to the open file came up short
-  std::string overwritten_;  // the path of an existing file written over in place
+  std::string target_;     // the name the file takes when closed
+  std::string temporary_;  // the name it is written under; empty when written directly
 };
 
 // "0x" and the lower-case hexadecimal digits of the low 32 bits of value.

@@ -127,6 +127,36 @@ TEST_F(AsmOutputTest, DestructionClosesLikeClose) {
   EXPECT_TRUE(contents() == expected);
 }
 
+// Until closed, the text goes to a file of its own beside the older one,
+// which stays whole; dropping the output leaves the older file as it was.
+TEST_F(AsmOutputTest, OlderFileStaysWholeUntilClosed) {
+  const std::string old(300000, '#');
+  auto others = [&] {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(fs::path(path_).parent_path())) {
+      count += entry.path().filename().string().rfind(fs::path(path_).filename().string() + ".kcomp-", 0) == 0;
+    }
+    return count;
+  };
+  writeFile(old);
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected = writeLines(out, 100000);
+  out.flush();
+  EXPECT_TRUE(contents() == old);
+  EXPECT_EQ(others(), 1);
+  EXPECT_TRUE(out.close());
+  EXPECT_TRUE(contents() == expected);
+  EXPECT_EQ(others(), 0);
+
+  ASSERT_TRUE(out.open(path_));
+  writeLines(out, 100000);
+  out.discard();
+  EXPECT_TRUE(contents() == expected);
+  EXPECT_EQ(others(), 0);
+  EXPECT_FALSE(out.open(""));
+}
+
 TEST_F(AsmOutputTest, UnopenedOutputSwallowsText) {
   AsmOutput out;
   EXPECT_FALSE(out.open((fs::path(path_) / "no" / "such" / "dir").string()));

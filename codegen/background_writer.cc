@@ -1,9 +1,11 @@
 #include "codegen/background_writer.h"
 
+#include <new>
+
 namespace kestrel {
 
 BackgroundWriter::BackgroundWriter(std::FILE* file, std::size_t bufferSize)
-    : file_(file), bufferSize_(bufferSize), thread_([this] { run(); }) {}
+    : file_(file), bufferSize_(bufferSize), thread_((spare_.reserve(kMaxBuffers + 1), [this] { run(); })) {}
 
 BackgroundWriter::~BackgroundWriter() { finish(); }
 
@@ -21,12 +23,16 @@ bool BackgroundWriter::finish() {
 
 BackgroundWriter::Buffer BackgroundWriter::exchange(Buffer full, std::size_t size) {
   std::unique_lock<std::mutex> lock(mutex_);
-  queue_.push_back({std::move(full), size});
+  queue_[(queueStart_ + queuedCount_) % queue_.size()] = {std::move(full), size};
+  ++queuedCount_;
   queued_.notify_one();
   if (spare_.empty() && allocated_ < kMaxBuffers) {
     ++allocated_;
     lock.unlock();
-    return std::make_unique<char[]>(bufferSize_);
+    Buffer buffer(new (std::nothrow) char[bufferSize_]);
+    if (buffer) return buffer;
+    lock.lock();
+    --allocated_;  // short of memory: wait for one that is written out
   }
   released_.wait(lock, [this] { return !spare_.empty(); });
   Buffer buffer = std::move(spare_.back());
@@ -37,10 +43,11 @@ BackgroundWriter::Buffer BackgroundWriter::exchange(Buffer full, std::size_t siz
 void BackgroundWriter::run() {
   std::unique_lock<std::mutex> lock(mutex_);
   for (;;) {
-    queued_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-    if (queue_.empty()) return;  // stopping, and everything is written
-    Chunk chunk = std::move(queue_.front());
-    queue_.pop_front();
+    queued_.wait(lock, [this] { return stopping_ || queuedCount_ > 0; });
+    if (queuedCount_ == 0) return;  // stopping, and everything is written
+    Chunk chunk = std::move(queue_[queueStart_]);
+    queueStart_ = (queueStart_ + 1) % queue_.size();
+    --queuedCount_;
     lock.unlock();
     bool written = std::fwrite(chunk.data.get(), 1, chunk.size, file_) == chunk.size;
     lock.lock();

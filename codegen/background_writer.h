@@ -5,7 +5,7 @@
 
 #include <condition_variable>
 #include <cstdio>
-#include <deque>
+#include <array>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -28,7 +28,9 @@ class BackgroundWriter {
   BackgroundWriter& operator=(const BackgroundWriter&) = delete;
 
   // Queues the first `size` bytes of `full` and returns an empty buffer of
-  // the same size; waits while every buffer is still queued.
+  // the same size; waits while every buffer is still queued. Allocates
+  // nothing that can fail once the writer runs: short of memory, it waits
+  // for a buffer to come back.
   Buffer exchange(Buffer full, std::size_t size);
 
  private:
@@ -44,8 +46,11 @@ class BackgroundWriter {
   std::mutex mutex_;
   std::condition_variable queued_;    // the thread waits here for work
   std::condition_variable released_;  // exchange waits here for a buffer
-  std::deque<Chunk> queue_;
-  std::vector<Buffer> spare_;
+  // Queued chunks, oldest first: a ring, since at most every buffer is queued.
+  std::array<Chunk, kMaxBuffers + 1> queue_;
+  std::size_t queueStart_ = 0;
+  std::size_t queuedCount_ = 0;
+  std::vector<Buffer> spare_;  // room for every buffer reserved at the start
   std::size_t allocated_ = 0;  // buffers handed out or queued, besides the caller's
   bool stopping_ = false;
   bool failed_ = false;  // a write came up short

@@ -24,11 +24,6 @@ std::int64_t clockTicks() {
   return static_cast<std::int64_t>(std::clock()) * 100 / CLOCKS_PER_SEC;
 }
 
-bool sameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec);
-}
-
 // Copies a text file into the output unchanged (opened in text mode, so
 // line ends read and write as the host's own).
 void copyFile(std::FILE* in, AsmOutput& out) {
@@ -49,8 +44,10 @@ void Compiler::fail(std::string_view message, int status) const {
 }
 
 void Compiler::warn(std::string_view message) const {
-  std::fprintf(errors, "%s(%" PRId32 "):%.*s\n", sources.positionName().c_str(),
-               sources.positionLine(), static_cast<int>(message.size()), message.data());
+  std::string text = sources.positionName();
+  text.append("(").append(std::to_string(sources.positionLine())).append("):").append(message);
+  text += '\n';
+  std::fwrite(text.data(), 1, text.size(), errors);  // whole, NUL bytes too
 }
 
 void Compiler::push(std::int32_t value) {
@@ -79,12 +76,21 @@ int Compiler::run(const std::vector<std::string>& args, const char* includeEnv) 
     std::fflush(console);
     return kExitOk;
   } catch (const FatalError& error) {
-    closeFiles();
-    std::fflush(console);
-    std::fprintf(errors, "%s\n", error.what());
-    std::fflush(errors);
-    return error.status();
+    return endWithError(error.message(), error.status());
+  } catch (const std::bad_alloc&) {
+    return endWithError("Out of memory.", kExitCannotOpen);
   }
+}
+
+// What was written before the error stays in the files, as they were when
+// it struck.
+int Compiler::endWithError(const std::string& message, int status) {
+  closeFiles();
+  std::fflush(console);
+  std::fwrite(message.data(), 1, message.size(), errors);  // whole, NUL bytes too
+  std::fputc('\n', errors);
+  std::fflush(errors);
+  return status;
 }
 
 void Compiler::startUp(const std::vector<std::string>& args, const char* includeEnv) {
@@ -93,6 +99,7 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
     case CommandLine::Problem::kMissingValue: throw FatalError(kUsageText, kExitCannotOpen);
     case CommandLine::Problem::kStackTooBig: fail("Stack too big, reduce size.", kExitLimit);
     case CommandLine::Problem::kStackTooSmall: fail("Stack too small, increase size.", kExitLimit);
+    case CommandLine::Problem::kRomStartOutOfRange: fail("Rom string address out of range.", kExitLimit);
     case CommandLine::Problem::kNone: break;
   }
   settings.includePath = line.includePath;
@@ -106,18 +113,42 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
     rom.start = rom.next = *line.romStart;
   }
 
-  // Truncating the output must never destroy a file the run is about to read.
+  refuseToReplaceInputs();
+  if (!out.open(settings.outputName)) throwCannotOpen(settings.outputName);
+  writePrelude();
+  if (rom.enabled) openRomStringFiles();
+  registerBuiltinWords(*this);
+}
+
+// No file the run writes may be one it reads: replacing it would destroy
+// the program. Checked before anything is written, and again for every file
+// that is opened to be read (see refuseIfWritten).
+void Compiler::refuseToReplaceInputs() {
+  writtenFiles.clear();
+  std::vector<std::pair<std::string, AsmOutput*>> targets = {{settings.outputName, &out}};
+  if (rom.enabled) {
+    targets.insert(targets.end(), {{"strindex.inc", &rom.index}, {"stringsp.f", &rom.program},
+                                   {"strbase.inc", nullptr}});
+  }
+  for (const auto& [target, output] : targets) {
+    FileId id = fileIdOf(target);
+    if (id.known) writtenFiles.push_back({id, target, output});
+  }
   std::string source = settings.includePath.empty()
                            ? settings.inputName
                            : searchFile(settings.inputName, settings.includePath);
   for (const std::string& input : {source, searchFile("kcomp.inc", settings.includePath),
                                    searchFile("internal.inc", settings.includePath)}) {
-    if (sameFile(settings.outputName, input)) throwCannotOpen(settings.outputName);
+    if (!input.empty()) refuseIfWritten(fileIdOf(input));
   }
-  if (!out.open(settings.outputName)) throwCannotOpen(settings.outputName);
-  writePrelude();
-  if (rom.enabled) openRomStringFiles();
-  registerBuiltinWords(*this);
+}
+
+void Compiler::refuseIfWritten(const FileId& input) {
+  for (const WrittenFile& file : writtenFiles) {
+    if (!sameFile(file.id, input)) continue;
+    if (file.output != nullptr) file.output->discard();
+    throwCannotOpen(file.name);
+  }
 }
 
 void Compiler::writePrelude() {
@@ -139,8 +170,8 @@ void Compiler::writePrelude() {
 }
 
 void Compiler::openRomStringFiles() {
-  rom.index.open("strindex.inc");
-  rom.program.open("stringsp.f");
+  if (!rom.index.open("strindex.inc")) throwCannotWrite("strindex.inc");
+  if (!rom.program.open("stringsp.f")) throwCannotWrite("stringsp.f");
   rom.program.line(": program_strings ");
   rom.program.text("\t").decimal(rom.start).text(" rom_str_base !").endLine();
 }
@@ -154,7 +185,7 @@ void Compiler::finishRomStringFiles() {
   closeOrFail(rom.index, "strindex.inc");
   closeOrFail(program, "stringsp.f");
   AsmOutput base;
-  base.open("strbase.inc");
+  if (!base.open("strbase.inc")) throwCannotWrite("strbase.inc");
   base.text("#define   __string_index  ").hex(rom.next).endLine();
   closeOrFail(base, "strbase.inc");
 }

@@ -14,6 +14,7 @@
 #include "codegen/interrupts.h"
 #include "codegen/literals.h"
 #include "reader/dictionary.h"
+#include "reader/host_files.h"
 #include "reader/interpret_stack.h"
 #include "reader/source_stack.h"
 #include "reader/tokenizer.h"
@@ -67,6 +68,9 @@ class Compiler {
   SourceStack sources;
   Tokenizer tokens{sources};
   std::unordered_set<std::string> includedFiles;  // full names, folded
+  // Ends the run when `input`, a file about to be read, is one that the run
+  // writes; that output is then dropped, leaving the file as it was.
+  void refuseIfWritten(const FileId& input);
 
   Dictionary interpretWords;
   Dictionary compileWords;
@@ -93,7 +97,17 @@ class Compiler {
   RomStrings rom;
 
  private:
+  // The files the run writes that exist already.
+  struct WrittenFile {
+    FileId id;
+    std::string name;
+    AsmOutput* output;  // nullptr until opened
+  };
+  std::vector<WrittenFile> writtenFiles;
+
   [[noreturn]] void failDuplicate(std::string_view name) const;
+  int endWithError(const std::string& message, int status);
+  void refuseToReplaceInputs();
   void startUp(const std::vector<std::string>& args, const char* includeEnv);
   void writePrelude();
   void openRomStringFiles();

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "driver/compiler.h"
+#include "reader/host_files.h"
 
 int main(int argc, char** argv) {
+  kestrel::openClosedStandardStreams();  // before any file takes their numbers
   std::vector<std::string> args(argv + 1, argv + argc);
   // Never destroyed: run() has closed every file when it returns, and the
   // process ends right after. Freeing a large program's words one by one

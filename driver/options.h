@@ -9,7 +9,7 @@
 namespace kestrel {
 
 struct CommandLine {
-  enum class Problem { kNone, kMissingValue, kStackTooBig, kStackTooSmall };
+  enum class Problem { kNone, kMissingValue, kStackTooBig, kStackTooSmall, kRomStartOutOfRange };
 
   std::string includePath;
   std::string inputName;          // the last plain argument

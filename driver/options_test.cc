@@ -39,9 +39,22 @@ TEST(OptionsTest, StackSizeLimits) {
   EXPECT_EQ(parseCommandLine({"-s", "-1"}, "").problem, Problem::kStackTooBig);
   EXPECT_EQ(parseCommandLine({"-s", "63"}, "").problem, Problem::kStackTooSmall);
   EXPECT_EQ(parseCommandLine({"-s", "abc"}, "").problem, Problem::kStackTooSmall);
+  // Values too large for 32 bits are out of range, never wrapped into it.
+  EXPECT_EQ(parseCommandLine({"-s", "4294967360"}, "").problem, Problem::kStackTooBig);
+  EXPECT_EQ(parseCommandLine({"-s", "-4294967232"}, "").problem, Problem::kStackTooBig);
+  EXPECT_EQ(parseCommandLine({"-s", "99999999999999999999999999999"}, "").problem, Problem::kStackTooBig);
   // The scan stops at the first problem.
   EXPECT_EQ(parseCommandLine({"-s", "10", "-o"}, "").problem, Problem::kStackTooSmall);
   EXPECT_EQ(parseCommandLine({"-o", "x", "-s"}, "").problem, Problem::kMissingValue);
+}
+
+TEST(OptionsTest, RomStartMustFitInThirtyTwoSignedBits) {
+  EXPECT_EQ(parseCommandLine({"-r", "2147483647"}, "").romStart, 2147483647);
+  EXPECT_EQ(parseCommandLine({"-r", "-2147483648"}, "").romStart, INT32_MIN);
+  EXPECT_EQ(parseCommandLine({"-r", " +12abc"}, "").romStart, 12);
+  for (const char* value : {"2147483648", "-2147483649", "4294967296", "18446744073709551617"}) {
+    EXPECT_EQ(parseCommandLine({"-r", value}, "").problem, Problem::kRomStartOutOfRange) << value;
+  }
 }
 
 }  // namespace

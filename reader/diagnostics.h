@@ -22,10 +22,13 @@ enum ExitStatus : int {
 class FatalError : public std::runtime_error {
  public:
   FatalError(std::string message, int status)
-      : std::runtime_error(message), status_(status) {}
+      : std::runtime_error(message), message_(std::move(message)), status_(status) {}
   int status() const { return status_; }
+  // The whole text; what() ends at a NUL byte that a quoted token may hold.
+  const std::string& message() const { return message_; }
 
  private:
+  std::string message_;
   int status_;
 };
 

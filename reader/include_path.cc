@@ -57,11 +57,7 @@ std::string searchFile(const std::string& name, std::string_view includePath) {
 bool isReadableFile(const std::string& path, bool regularOnly) {
   std::error_code ec;
   if (path.empty() || fs::is_directory(fs::path(path), ec)) return false;
-  if (regularOnly && !fs::is_regular_file(fs::path(path), ec)) return false;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
+  return !regularOnly || fs::is_regular_file(fs::path(path), ec);
 }
 
 }  // namespace kestrel

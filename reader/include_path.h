@@ -27,8 +27,9 @@ void appendIncludeDir(std::string& path, std::string_view dir);
 // the file is found nowhere.
 std::string searchFile(const std::string& name, std::string_view includePath);
 
-// True when `path` names something that can be opened and read as a file.
-// With `regularOnly`, devices, pipes and the like do not count.
+// True when `path` names something that may be opened to be read as a file
+// (found without opening it, so a pipe is opened once only): not a folder;
+// with `regularOnly`, no device, pipe or the like either.
 bool isReadableFile(const std::string& path, bool regularOnly);
 
 }  // namespace kestrel

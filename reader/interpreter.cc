@@ -27,17 +27,23 @@ bool beginFile(Compiler& c, const std::string& name, bool included) {
     return false;
   }
   auto file = SourceFile::open(fullName, name);
-  if (!file) throwCannotOpen(fullName);
+  if (!file) throwCannotOpen(name);
+  c.refuseIfWritten(file->id());
   c.tokens.dropLookahead();
   c.sources.push(std::move(file));
   return true;
 }
 
-// Closes the file being read and resumes the one that included it.
+// Closes the file being read and resumes the one that included it, which
+// must still be the file that was being read.
 void endFile(Compiler& c) {
   std::string name = c.sources.current()->name();
-  c.sources.pop();
+  bool resumed = c.sources.pop();
   c.out.text("; End of file: ").text(name).text(".").endLine();
+  if (!resumed) {
+    throw FatalError("Source file changed while it was read: " + c.sources.current()->path(),
+                     kExitCannotOpen);
+  }
 }
 
 void useNumber(Compiler& c, std::int32_t value) {

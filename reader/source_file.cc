@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 
 namespace kestrel {
 
@@ -13,13 +12,11 @@ constexpr std::size_t kBufferSize = 1 << 16;
 std::unique_ptr<SourceFile> SourceFile::open(const std::string& path, std::string name) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) return nullptr;
-  std::error_code ec;
-  bool seekable = std::filesystem::is_regular_file(path, ec);
-  return std::unique_ptr<SourceFile>(new SourceFile(file, path, std::move(name), seekable));
+  return std::unique_ptr<SourceFile>(new SourceFile(file, path, std::move(name), fileIdOf(file)));
 }
 
-SourceFile::SourceFile(std::FILE* file, std::string path, std::string name, bool seekable)
-    : file_(file), path_(std::move(path)), name_(std::move(name)), seekable_(seekable),
+SourceFile::SourceFile(std::FILE* file, std::string path, std::string name, const FileId& id)
+    : file_(file), path_(std::move(path)), name_(std::move(name)), id_(id), seekable_(id.regular),
       buffer_(kBufferSize) {}
 
 SourceFile::~SourceFile() {
@@ -126,17 +123,29 @@ void SourceFile::suspend() {
   if (!seekable_ || file_ == nullptr) return;
   std::fclose(file_);
   file_ = nullptr;
+  // Read again from the first unread byte when resumed.
+  bufferOffset_ += pos_;
+  pos_ = size_ = 0;
+  atFileEnd_ = false;
+  std::vector<char>().swap(buffer_);
 }
 
-void SourceFile::resume() {
-  if (!seekable_ || file_ != nullptr) return;
-  // Keep what is buffered; reopen only to read on behind it.
+bool SourceFile::resume() {
+  if (!seekable_ || file_ != nullptr) return true;
   file_ = std::fopen(path_.c_str(), "rb");
-  std::uint64_t offset = bufferOffset_ + size_;
-  if (file_ == nullptr ||
-      std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
-    atFileEnd_ = true;
+  if (file_ != nullptr) {
+    FileId now = fileIdOf(file_);
+    bool same = id_.known ? sameFile(now, id_) : now.regular;
+    if (same && now.size >= bufferOffset_ &&
+        std::fseek(file_, static_cast<long>(bufferOffset_), SEEK_SET) == 0) {
+      buffer_.resize(kBufferSize);
+      return true;
+    }
+    std::fclose(file_);
+    file_ = nullptr;
   }
+  atFileEnd_ = ended_ = true;
+  return false;
 }
 
 }  // namespace kestrel

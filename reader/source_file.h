@@ -3,8 +3,10 @@
 // that diagnostics report and a large read buffer.
 //
 // While an included file is read, the including file can be suspended: its
-// handle is closed and its position remembered, so that any depth of nested
-// includes needs only one open handle at a time.
+// handle is closed, its buffer freed and its position remembered, so that
+// any depth of nested includes needs one open handle and one buffer at a
+// time. Resuming checks that the name still leads to the same file, at
+// least as long as the part already read.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "reader/host_files.h"
 
 namespace kestrel {
 
@@ -23,6 +27,9 @@ class SourceFile {
   // Opens `path` for reading; nullptr when it cannot be opened. `name` is
   // the name as requested, used in diagnostics and "End of file" lines.
   static std::unique_ptr<SourceFile> open(const std::string& path, std::string name);
+  // The file as opened.
+  const FileId& id() const { return id_; }
+  const std::string& path() const { return path_; }
   ~SourceFile();
   SourceFile(const SourceFile&) = delete;
   SourceFile& operator=(const SourceFile&) = delete;
@@ -54,11 +61,13 @@ class SourceFile {
 
   // Closes the handle of a seekable file, keeping its position.
   void suspend();
-  // Reopens a suspended file at its position; a failure reads as the end.
-  void resume();
+  // Reopens a suspended file at its position; false when that fails or the
+  // name now leads to another file or a shorter one (it then reads as
+  // ended).
+  bool resume();
 
  private:
-  SourceFile(std::FILE* file, std::string path, std::string name, bool seekable);
+  SourceFile(std::FILE* file, std::string path, std::string name, const FileId& id);
   // Makes at least `n` unread bytes available unless the file ends first;
   // returns the number available.
   std::size_t fill(std::size_t n);
@@ -68,6 +77,7 @@ class SourceFile {
   std::FILE* file_;
   std::string path_;
   std::string name_;
+  FileId id_;
   bool seekable_;
   std::vector<char> buffer_;
   std::size_t pos_ = 0;

@@ -80,6 +80,37 @@ TEST_F(SourceFileTest, SuspendedFileResumesWhereItStopped) {
   EXPECT_EQ(head + readAll(*file), text);
 }
 
+// A suspended file is read on only when its name still leads to the same
+// file, holding at least what was read: otherwise old and new texts would
+// be spliced.
+TEST_F(SourceFileTest, ResumeRefusesAFileRenamedReplacedOrShortened) {
+  std::string text(200000, 'x');
+  enum Change { kRenamed, kReplaced, kShortened, kGrown };
+  for (Change change : {kRenamed, kReplaced, kShortened, kGrown}) {
+    std::string path = write("a.f", text);
+    auto file = SourceFile::open(path, "a.f");
+    for (int i = 0; i < 100000; ++i) file->get();
+    file->suspend();
+    switch (change) {
+      case kRenamed: fs::rename(path, path + ".old"); break;
+      case kReplaced:
+        fs::rename(path, path + ".old");
+        write("a.f", text);
+        break;
+      case kShortened: fs::resize_file(path, 99999); break;
+      case kGrown: write("a.f", text + "yz"); break;  // the same file, written over
+    }
+    bool resumed = file->resume();
+    EXPECT_EQ(resumed, change == kGrown) << change;
+    if (resumed) {
+      EXPECT_EQ(readAll(*file), std::string(100000, 'x') + "yz");
+    } else {
+      EXPECT_FALSE(file->good()) << change;
+    }
+    fs::remove(path + ".old");
+  }
+}
+
 TEST_F(SourceFileTest, TokensAreCutAtBlanksAndLineFeedsOnly) {
   SourceStack sources;
   sources.push(SourceFile::open(write("a.f", "  dup\tdrop\n\x01\xff swap\r\nover\rrot " + std::string(200, 'a') + " last"), "a.f"));

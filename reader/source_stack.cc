@@ -7,9 +7,9 @@ void SourceStack::push(std::unique_ptr<SourceFile> file) {
   files_.push_back(std::move(file));
 }
 
-void SourceStack::pop() {
+bool SourceStack::pop() {
   files_.pop_back();
-  if (!files_.empty()) files_.back()->resume();
+  return files_.empty() || files_.back()->resume();
 }
 
 }  // namespace kestrel

@@ -19,8 +19,9 @@ class SourceStack {
   std::size_t depth() const { return files_.size(); }
 
   void push(std::unique_ptr<SourceFile> file);
-  // Finishes the current file and resumes the one that included it.
-  void pop();
+  // Finishes the current file and resumes the one that included it; false
+  // when that file cannot be read on (see SourceFile::resume).
+  bool pop();
 
   // The position that diagnostics report: the current file's name as
   // requested and its line; an empty name and line 0 when no file is open.

@@ -53,5 +53,27 @@ TEST(ReplaceInputTest, InputThatIsItsOwnBackupIsLeftAlone) {
   EXPECT_EQ(readFile(dir / "stripped.asm"), "stripped");
 }
 
+// A copy onto another file system that fails half way (here: the stripped
+// "file" cannot be read) leaves the input whole under its name, and no
+// temporary file beside it.
+TEST(ReplaceInputTest, FailedCopyAcrossFileSystemsLeavesTheInputWhole) {
+  const fs::path otherFileSystem = "/dev/shm";
+  if (!fs::is_directory(otherFileSystem)) GTEST_SKIP() << "no second file system to move to";
+  TestDirectory dir;
+  fs::create_directory(dir / "stripped.asm");  // opens, but every read fails
+  const fs::path inputDir = otherFileSystem / ("kstrip-copy-" + dir.path().filename().string());
+  fs::create_directory(inputDir);
+  writeFile(inputDir / "prog.asm", "input");
+  std::ostringstream errors;
+  EXPECT_FALSE(replaceInputFile((inputDir / "prog.asm").string(), dir / "stripped.asm", errors));
+  EXPECT_EQ(errors.str().rfind("Cannot rename temp file.: ", 0), 0u) << errors.str();
+  EXPECT_EQ(readFile(inputDir / "prog.asm"), "input");
+  for (const auto& entry : fs::directory_iterator(inputDir)) {
+    std::string name = entry.path().filename().string();
+    EXPECT_TRUE(name == "prog.asm" || name == "prog.~") << name;
+  }
+  fs::remove_all(inputDir);
+}
+
 }  // namespace
 }  // namespace kestrel::strip

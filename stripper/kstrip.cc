@@ -7,6 +7,7 @@
 #include "stripper/block_copier.h"
 #include "stripper/call_depth.h"
 #include "stripper/file_replacement.h"
+#include "stripper/new_file.h"
 #include "stripper/output_buffer.h"
 #include "stripper/removal.h"
 #include "stripper/routine_reader.h"
@@ -60,25 +61,37 @@ ExitStatus cannotWriteTemporary(std::ostream& errors) {
 void discardTemporaryFile() {
   std::error_code error;
   fs::remove(kTemporaryName, error);
+  keepOnSignal(kTemporaryName);
+}
+
+// A "stripped.asm" left from before goes first, so that the new one is
+// created afresh and never written through a link of that name. A folder
+// of that name stays, and creating the file then fails.
+bool removeOldTemporaryFile() {
+  std::error_code error;
+  fs::file_status status = fs::symlink_status(kTemporaryName, error);
+  if (error || !fs::exists(status) || fs::is_directory(status)) return true;
+  return fs::remove(kTemporaryName, error);
 }
 
 // The second pass. Closes both files; the input stays untouched, and an
 // incomplete copy is deleted rather than left to replace it.
 ExitStatus writeStrippedCopy(const std::string& inputName, std::ifstream& input, const RoutineTable& table,
                              const std::vector<bool>& kept, std::ostream& out, std::ostream& errors) {
-  std::ofstream stripped;
-  if (!isTemporaryFile(fs::path(inputName))) stripped.open(kTemporaryName, std::ios::binary | std::ios::trunc);
-  if (!stripped.is_open()) return cannotWriteTemporary(errors);
+  NewFile stripped;
+  if (isTemporaryFile(fs::path(inputName)) || !removeOldTemporaryFile() || !stripped.create(kTemporaryName)) {
+    return cannotWriteTemporary(errors);
+  }
 
   Scanner scanner(input);
-  copyKeptBlocks(scanner, table, findKeptLabels(table, kept), stripped, out);
+  copyKeptBlocks(scanner, table, findKeptLabels(table, kept), stripped.stream(), out);
   input.close();
-  stripped.close();
+  bool written = stripped.close();
   if (scanner.readFailed()) {
     discardTemporaryFile();
     return cannotOpen(inputName, errors);
   }
-  if (stripped.fail()) {
+  if (!written) {
     discardTemporaryFile();
     return cannotWriteTemporary(errors);
   }
@@ -109,7 +122,9 @@ ExitStatus stripFile(const std::string& inputName, std::ostream& out, std::ostre
   if (ExitStatus status = writeStrippedCopy(inputName, input, table, kept, out, errors); status != kCompleted) {
     return status;
   }
-  replaceInputFile(inputName, kTemporaryName, errors);
+  bool replaced = replaceInputFile(inputName, kTemporaryName, errors);
+  keepOnSignal(kTemporaryName);
+  if (!replaced) return kCannotWriteTemporary;
   writeDepthReport(table, kept, out);
   return kCompleted;
 }

@@ -6,6 +6,7 @@
 #include "codegen/literals.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
+#include "reader/host_files.h"
 #include "reader/raw_text.h"
 
 namespace kestrel {
@@ -54,26 +55,24 @@ std::int32_t StringTable::add(std::string_view text) {
   return count_;
 }
 
+// A temporary file that cannot be written or read back ends the run: a
+// table with holes would assemble into a wrong program.
 void StringTable::spill() {
-  if (spilled_ == nullptr) spilled_ = std::tmpfile();
-  if (spilled_ == nullptr) return;  // no temporary file: keep the lines in memory
-  if (std::fwrite(lines_.data(), 1, lines_.size(), spilled_) == lines_.size()) {
-    spilledSize_ += lines_.size();
-    lines_.clear();
-  } else {
-    // Keep the lines in memory; the next spill overwrites the broken tail.
-    std::fseek(spilled_, static_cast<long>(spilledSize_), SEEK_SET);
-  }
+  if (spilled_ == nullptr) spilled_ = createScratchFile(spilledName_);
+  if (spilled_ == nullptr) throwCannotWrite(spilledName_);
+  if (std::fwrite(lines_.data(), 1, lines_.size(), spilled_) != lines_.size()) throwCannotWrite(spilledName_);
+  spilledSize_ += lines_.size();
+  lines_.clear();
 }
 
 void StringTable::write(AsmOutput& out) {
   out.line("; String Table ");
   if (spilled_ != nullptr) {
-    std::rewind(spilled_);
+    if (std::fflush(spilled_) != 0 || std::fseek(spilled_, 0, SEEK_SET) != 0) throwCannotWrite(spilledName_);
     char chunk[1 << 14];
     for (std::uint64_t left = spilledSize_; left > 0;) {
       std::size_t got = std::fread(chunk, 1, static_cast<std::size_t>(std::min<std::uint64_t>(left, sizeof chunk)), spilled_);
-      if (got == 0) break;
+      if (got == 0) throw FatalError("Cannot read file: " + spilledName_, kExitCannotOpen);
       out.text(std::string_view(chunk, got));
       left -= got;
     }

@@ -15,8 +15,9 @@ namespace kestrel {
 class Compiler;
 
 // The program-memory strings, kept as the lines that will list them at the
-// end of the output. Past a megabyte they move to a temporary file, so a
-// program with very many strings does not grow the compiler's memory.
+// end of the output. Past a megabyte they move to a temporary file (in
+// TMPDIR where that is set), so a program with very many strings does not
+// grow the compiler's memory.
 class StringTable {
  public:
   StringTable() = default;
@@ -36,6 +37,7 @@ class StringTable {
   std::int32_t count_ = 0;
   std::string lines_;            // listing lines not yet spilled
   std::FILE* spilled_ = nullptr; // temporary file with the earlier lines
+  std::string spilledName_;      // its name, for diagnostics
   std::uint64_t spilledSize_ = 0; // bytes of it that hold complete lines
 };
 

@@ -1,6 +1,7 @@
 #include "pic17sim/cli.h"
 
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <ostream>
 
@@ -263,6 +264,9 @@ int runCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return simulate(line, out, err);
   } catch (const InputError& e) {
     err << "pic17sim: " << e.what() << '\n';
+    return kExitBadInput;
+  } catch (const std::bad_alloc&) {
+    err << "pic17sim: out of memory\n";
     return kExitBadInput;
   }
 }

@@ -1,6 +1,8 @@
 #include "pic17sim/hexfile.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "pic17sim/input.h"
@@ -27,10 +29,20 @@ class HexReader {
     while (start < text.size() && !done_) {
       std::size_t end = text.find('\n', start);
       if (end == std::string_view::npos) end = text.size();
-      ++line_;
-      record(trim(text.substr(start, end - start)));
+      readLine(text.substr(start, end - start));
       start = end + 1;
     }
+    finish();
+  }
+
+  // One line (without its line feed); true until the end-of-file record.
+  bool readLine(std::string_view line) {
+    ++line_;
+    record(trim(line));
+    return !done_;
+  }
+
+  void finish() const {
     if (!done_) fail("missing end-of-file record");
   }
 
@@ -116,6 +128,18 @@ void loadHex(std::string_view text, const std::string& name, Cpu& cpu) {
   HexReader(name, cpu).read(text);
 }
 
-void loadHexFile(const std::string& path, Cpu& cpu) { loadHex(readFile(path), path, cpu); }
+// Line by line: the file is never held whole.
+void loadHexFile(const std::string& path, Cpu& cpu) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) throw InputError(path + " is a directory");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw InputError("cannot open " + path);
+  HexReader reader(path, cpu);
+  for (std::string line; std::getline(in, line);) {
+    if (!reader.readLine(line)) return;
+  }
+  if (in.bad()) throw InputError("cannot read " + path);
+  reader.finish();
+}
 
 }  // namespace pic17sim

@@ -2,6 +2,9 @@
 // must be refused with a line number.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "pic17sim/hexfile.h"
 #include "pic17sim/input.h"
 
@@ -32,8 +35,7 @@ TEST(HexFile, SegmentAddressesAndRecordsAfterTheEndAreHandled) {
   EXPECT_EQ(cpu.programWord(0x0000), 0xFFFF);
 }
 
-TEST(HexFile, MalformedInputIsRefusedWithItsLine) {
-  const std::pair<const char*, const char*> cases[] = {
+const std::pair<const char*, const char*> kMalformed[] = {
       {"", "t.hex:0: missing end-of-file record"},
       {":020000003412B8\n", "t.hex:1: missing end-of-file record"},
       {"\n020000003412B8\n", "t.hex:2: a record must start with ':'"},
@@ -47,8 +49,10 @@ TEST(HexFile, MalformedInputIsRefusedWithItsLine) {
       {":0100000400FB\n", "t.hex:1: address record must hold 2 bytes"},
       {":020000040002F8\n:0100000000FF\n", "t.hex:2: address beyond program memory"},
       {":020000040001F9\n:02FFFF00000000\n", "t.hex:2: address beyond program memory"},
-  };
-  for (const auto& [text, message] : cases) {
+};
+
+TEST(HexFile, MalformedInputIsRefusedWithItsLine) {
+  for (const auto& [text, message] : kMalformed) {
     Cpu cpu;
     try {
       loadHex(text, "t.hex", cpu);
@@ -57,6 +61,31 @@ TEST(HexFile, MalformedInputIsRefusedWithItsLine) {
       EXPECT_EQ(std::string(e.what()), message);
     }
   }
+}
+
+// A file is read line by line rather than whole, with the same results.
+TEST(HexFile, FileReadsLikeItsText) {
+  std::string path = (std::filesystem::temp_directory_path() /
+                      ("pic17sim-hex-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()) + ".hex"))
+                         .string();
+  auto load = [&](const std::string& text, Cpu& cpu) {
+    std::ofstream(path, std::ios::binary) << text;
+    loadHexFile(path, cpu);
+  };
+  Cpu cpu;
+  load(":020000040000FA\r\n:0400000040C0FFEE0F\r\n\r\n:00000001FF\r\n:020000001234B8", cpu);
+  EXPECT_EQ(cpu.programWord(0x0000), 0xC040);
+  EXPECT_EQ(cpu.programWord(0x0001), 0xEEFF);
+  for (const auto& [text, message] : kMalformed) {
+    Cpu fresh;
+    try {
+      load(text, fresh);
+      ADD_FAILURE() << "accepted: " << text;
+    } catch (const InputError& e) {
+      EXPECT_EQ(std::string(e.what()), path + std::string(message).substr(5));
+    }
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(HexFile, MissingFileIsAnInputError) {
