@@ -1,6 +1,5 @@
 #include "codegen/target_words.h"
 
-#include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"
 #include "driver/compiler.h"
@@ -78,14 +77,15 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
 
 }  // namespace
 
-std::string_view ColonWord::label() const {
-  if (!labelKnown_) {
-    std::string label = mangle(name());
-    if (label != name()) mangled_ = std::make_unique<std::string>(std::move(label));
-    labelKnown_ = true;
+void ColonWord::setLabel(std::string label) {
+  if (label == name()) {
+    label_.reset();
+  } else {
+    label_ = std::make_unique<std::string>(std::move(label));
   }
-  return mangled_ ? *mangled_ : name();
 }
+
+void assignLabel(Compiler& c, ColonWord& word, LabelUse use) { word.setLabel(c.labels.assign(word.name(), use)); }
 
 void compileCall(Compiler& c, std::string_view label) {
   skipCommentsAhead(c);
@@ -118,12 +118,18 @@ void compileReturn(Compiler& c) {
   c.deferredReturn = false;
 }
 
-ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value) {
+ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value,
+                           const std::string* label) {
   if (ValueWord* earlier = c.compileWords.findByValue(value)) {
     c.define<AliasWord>(c.compileWords, name, earlier);
     return earlier;
   }
   ValueWord* word = c.define<ValueWord>(c.compileWords, name, value);
+  if (label != nullptr) {
+    word->setLabel(*label);
+  } else {
+    assignLabel(c, *word);
+  }
   c.compileWords.addValueWord(word, value, word->label());
   return nullptr;
 }

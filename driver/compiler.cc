@@ -29,12 +29,14 @@ bool sameFile(const std::string& a, const std::string& b) {
   return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec);
 }
 
-// Copies a text file into the output unchanged (opened in text mode, so
-// line ends read and write as the host's own).
-void copyFile(std::FILE* in, AsmOutput& out) {
+// Reads a whole text file (opened in text mode, so line ends read as the
+// host's own).
+std::string readFile(std::FILE* in) {
+  std::string text;
   char chunk[1 << 14];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) out.text(std::string_view(chunk, got));
+  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
+  return text;
 }
 
 }  // namespace
@@ -125,12 +127,19 @@ void Compiler::writePrelude() {
   out.line("; Start of the stack area.");
   out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
   out.text("\t#include \"").text(header).text("\"").endLine();
+  // The prelude's own labels are not free for the program's words.
+  if (std::FILE* in = std::fopen(header.c_str(), "r")) {
+    labels.learnPrelude(readFile(in));
+    std::fclose(in);
+  }
 
   std::string internal = searchFile("internal.inc", settings.includePath);
   std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "r");
   if (in == nullptr) throwCannotOpen("internal.inc");
-  copyFile(in, out);
+  std::string text = readFile(in);
   std::fclose(in);
+  out.text(text);
+  labels.learnPrelude(text);
 }
 
 void Compiler::openRomStringFiles() {

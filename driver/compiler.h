@@ -12,6 +12,7 @@
 #include "codegen/asm_output.h"
 #include "codegen/control_flow.h"
 #include "codegen/interrupts.h"
+#include "codegen/labels.h"
 #include "codegen/literals.h"
 #include "reader/dictionary.h"
 #include "reader/interpret_stack.h"
@@ -67,6 +68,7 @@ class Compiler {
 
   Dictionary interpretWords;
   Dictionary compileWords;
+  LabelTable labels;
   InterpretStack stack;
 
   bool compiling = false;       // compilation state

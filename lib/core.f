@@ -14,8 +14,6 @@
 \ returns with BSR = 0 and the FSR modes as it found them.
 \
 \ Not here, on purpose:
-\   false  - its routine label would be _false, which is the run-time's own
-\            "push 0" routine; write 0 instead.
 \   pick, roll, +loop, ?do, create/does>, base/number input - not part of
 \            this small system.
 \   str>srom, index>srom, rom_str_base - the words that program a string
@@ -468,6 +466,12 @@ __c_udiv_next:
 	return
 endcode
 
+code false
+	; ( -- 0 )  (kcomp gives it a label of its own: _false is the
+	; run-time's routine that pushes 0)
+	goto	_false
+endcode
+
 code true
 	; ( -- -1 )
 	movpf	TLOW, INDF1
@@ -852,10 +856,6 @@ code key?
 	return
 endcode
 
-\ The texts of s", p." and ." are written into the assembly file as they
-\ stand, and the assembler reads a backslash in them as the start of an
-\ escape sequence: such a text prints something else than it says (and its
-\ length no longer fits).  Write those texts without backslashes.
 code type
 	; ( pstr u -- )  print u characters of a program-memory string
 	; (the address and length that s" leaves; u < 256)

@@ -18,7 +18,9 @@ namespace {
 constexpr std::size_t kAssemblyLinePiece = 198;
 
 ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
-  return c.define<RcallWord>(c.compileWords, name);
+  ColonWord* word = c.define<RcallWord>(c.compileWords, name);
+  assignLabel(c, *word);
+  return word;
 }
 
 // Copies source lines to the output unchanged up to a line that begins with
@@ -36,7 +38,9 @@ void copyAssemblyBlock(Compiler& c) {
 }  // namespace
 
 ColonWord* defineColonWord(Compiler& c, std::string_view name) {
-  return c.define<ColonWord>(c.compileWords, name);
+  ColonWord* word = c.define<ColonWord>(c.compileWords, name);
+  assignLabel(c, *word);
+  return word;
 }
 
 ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker define) {
@@ -80,10 +84,17 @@ void tickWord(Compiler& c) {
   std::string name(c.tokens.next());
   Word* word = c.compileWords.find(name);
   if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
-  // An alias has no routine of its own: take the address of the routine
-  // that it stands for.
-  std::string label = mangle(name);
-  if (auto* alias = dynamic_cast<AliasWord*>(word)) label = std::string(alias->target()->label());
+  // The label of the word found, whatever letter case the token has. An
+  // alias has no routine of its own: take the address of the routine that
+  // it stands for. A built-in word has no routine at all.
+  std::string label;
+  if (auto* alias = dynamic_cast<AliasWord*>(word)) {
+    label = alias->target()->label();
+  } else if (auto* target = dynamic_cast<ColonWord*>(word)) {
+    label = target->label();
+  } else {
+    label = mangle(name);
+  }
   c.out.text("\tpushaddr _").text(label).endLine();
 }
 
