@@ -1,7 +1,7 @@
 #include "codegen/control_flow.h"
 
 #include "codegen/asm_output.h"
-#include "codegen/mangle.h"
+#include "codegen/target_words.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
 
@@ -83,7 +83,7 @@ void repeatWord(Compiler& c) {
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   c.flow.loops.push_back(m);
-  c.out.text("\tcall _").text(mangle("2>r")).endLine();
+  c.out.text("\tcall _").text(routineLabel(c, "2>r")).endLine();
   writeLocalLabel(c.out, "__loop", m);
 }
 

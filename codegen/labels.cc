@@ -85,8 +85,8 @@ std::string_view definedSymbol(std::string_view line) {
 
 LabelTable::LabelTable() {
   for (std::string_view label : kFixedLabels) reserve(label);
-  // The routine that the run-time calls for "do": whichever word holds the
-  // name "2>r" gets it (see assign).
+  // "do" calls the word "2>r" by this label when it is not defined yet:
+  // only that word may have it (see assign).
   taken_.emplace(mangle("2>r"));
 }
 
@@ -123,15 +123,11 @@ void LabelTable::record(const std::string& label, LabelUse use) {
 }
 
 std::string LabelTable::assign(std::string_view name, LabelUse use) {
-  // The start-up code calls _main and "do" calls the label of "2>r": the
-  // words of these names have them in whatever letter case they are written.
-  if (equalsNoCase(name, "main") || equalsNoCase(name, "2>r")) {
-    std::string label = equalsNoCase(name, "main") ? "main" : mangle("2>r");
-    record(label, use);
-    return label;
-  }
-  std::string label = mangle(name);
-  if (isFree(label, use)) {
+  // The start-up code calls _main: the word main has it in whatever letter
+  // case it is written.
+  bool isMain = equalsNoCase(name, "main");
+  std::string label = isMain ? "main" : mangle(name);
+  if (isMain || name == "2>r" || isFree(label, use)) {
     record(label, use);
     return label;
   }

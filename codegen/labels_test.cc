@@ -76,10 +76,11 @@ TEST(LabelTableTest, PreludeLabelsAndDefinesAreLearned) {
   EXPECT_EQ(labels.assign("lain", LabelUse::kRoutine), "lain");
 }
 
-TEST(LabelTableTest, MainAndTwoToRKeepTheLabelsTheRunTimeCalls) {
+TEST(LabelTableTest, MainAndTwoToRKeepTheLabelsTheCompiledCodeCalls) {
   LabelTable labels;
   EXPECT_EQ(labels.assign("2TXr_QZX_", LabelUse::kRoutine), "2TXr_QZX__1_QZX_");
-  EXPECT_EQ(labels.assign("2>R", LabelUse::kRoutine), "2TXr_QZX_");
+  EXPECT_EQ(labels.assign("2>r", LabelUse::kRoutine), "2TXr_QZX_");
+  EXPECT_EQ(labels.assign("2>R", LabelUse::kRoutine), "2TXR_QZX_");  // "do" finds it
   EXPECT_EQ(labels.assign("MAIN", LabelUse::kRoutine), "main");
   LabelTable other;
   EXPECT_EQ(other.assign("Main", LabelUse::kRoutine), "main");

@@ -1,5 +1,6 @@
 #include "codegen/target_words.h"
 
+#include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"
 #include "driver/compiler.h"
@@ -83,6 +84,13 @@ void ColonWord::setLabel(std::string label) {
   } else {
     label_ = std::make_unique<std::string>(std::move(label));
   }
+}
+
+std::string routineLabel(const Compiler& c, std::string_view name) {
+  Word* word = c.compileWords.find(name);
+  if (auto* alias = dynamic_cast<AliasWord*>(word)) return std::string(alias->target()->label());
+  if (auto* target = dynamic_cast<ColonWord*>(word)) return std::string(target->label());
+  return mangle(name);
 }
 
 void assignLabel(Compiler& c, ColonWord& word, LabelUse use) { word.setLabel(c.labels.assign(word.name(), use)); }

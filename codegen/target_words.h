@@ -75,6 +75,10 @@ void compileCall(Compiler& c, std::string_view label);
 void compileValueReference(Compiler& c, std::int32_t value, std::string_view label);
 // The return written by ";" and "exit".
 void compileReturn(Compiler& c);
+// The label of the routine that the word `name` (found in any letter
+// case) runs: an alias runs its target's. A name with no routine gives its
+// mangled form.
+std::string routineLabel(const Compiler& c, std::string_view name);
 // Gives a newly defined word its label.
 void assignLabel(Compiler& c, ColonWord& word, LabelUse use = LabelUse::kRoutine);
 // Enters a value word for `name`, or an alias when a value word of equal

@@ -1,7 +1,6 @@
 #include "words/defining_words.h"
 
 #include "codegen/asm_output.h"
-#include "codegen/mangle.h"
 #include "codegen/routine_block.h"
 #include "codegen/target_words.h"
 #include "driver/compiler.h"
@@ -84,18 +83,8 @@ void tickWord(Compiler& c) {
   std::string name(c.tokens.next());
   Word* word = c.compileWords.find(name);
   if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
-  // The label of the word found, whatever letter case the token has. An
-  // alias has no routine of its own: take the address of the routine that
-  // it stands for. A built-in word has no routine at all.
-  std::string label;
-  if (auto* alias = dynamic_cast<AliasWord*>(word)) {
-    label = alias->target()->label();
-  } else if (auto* target = dynamic_cast<ColonWord*>(word)) {
-    label = target->label();
-  } else {
-    label = mangle(name);
-  }
-  c.out.text("\tpushaddr _").text(label).endLine();
+  // The label of the word found, whatever letter case the token has.
+  c.out.text("\tpushaddr _").text(routineLabel(c, name)).endLine();
 }
 
 void orgWord(Compiler& c) {
