@@ -92,7 +92,7 @@ LabelTable::LabelTable() {
 
 void LabelTable::reserve(std::string_view label) { reserved_.emplace(label); }
 
-void LabelTable::learnPrelude(std::string_view text) {
+void LabelTable::learnDefinitions(std::string_view text) {
   while (!text.empty()) {
     std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);

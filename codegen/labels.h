@@ -31,9 +31,10 @@ class LabelTable {
  public:
   LabelTable();
 
-  // Notes the labels that a prelude file defines: symbols at the start of a
-  // line and names given to #define.
-  void learnPrelude(std::string_view text);
+  // Notes the labels that assembly text defines (a prelude file, or the
+  // lines of a code block): symbols at the start of a line and names given
+  // to #define.
+  void learnDefinitions(std::string_view text);
 
   // Picks the label of a new word named `name` and records it as taken.
   std::string assign(std::string_view name, LabelUse use);

@@ -63,7 +63,7 @@ TEST(LabelTableTest, LabelsOfTheRunTimeTheAssemblerAndTheCompilerAreAvoided) {
 
 TEST(LabelTableTest, PreludeLabelsAndDefinesAreLearned) {
   LabelTable labels;
-  labels.learnPrelude(
+  labels.learnDefinitions(
       "; comment _x\n_pushtop\n__k_start:\r\n_k_equ\tequ 3\n\t#define _shown 1\n"
       "#define\t_hidden\n\tcall _called\nplain\n_a;b\n");
   EXPECT_EQ(labels.assign("_k_start", LabelUse::kRoutine), "_k_start_1_QZX_");

@@ -129,7 +129,7 @@ void Compiler::writePrelude() {
   out.text("\t#include \"").text(header).text("\"").endLine();
   // The prelude's own labels are not free for the program's words.
   if (std::FILE* in = std::fopen(header.c_str(), "r")) {
-    labels.learnPrelude(readFile(in));
+    labels.learnDefinitions(readFile(in));
     std::fclose(in);
   }
 
@@ -139,7 +139,7 @@ void Compiler::writePrelude() {
   std::string text = readFile(in);
   std::fclose(in);
   out.text(text);
-  labels.learnPrelude(text);
+  labels.learnDefinitions(text);
 }
 
 void Compiler::openRomStringFiles() {

@@ -24,13 +24,14 @@ ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
 
 // Copies source lines to the output unchanged up to a line that begins with
 // "endcode" (in any letter case), which is dropped; also stops at the end
-// of the input.
+// of the input. Labels the lines define are not free for later words.
 void copyAssemblyBlock(Compiler& c) {
   std::string line;
   for (;;) {
     if (readUpTo(c.sources, '\n', kAssemblyLinePiece, line) == 0) return;  // the end of the input
     if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) return;
     c.out.line(line);
+    c.labels.learnDefinitions(line);
   }
 }
 

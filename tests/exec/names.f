@@ -44,6 +44,7 @@ fload core.f
 : _endif0x0 ( -- )  ." _endif0x0 " ;
 : string_0x1 ( -- )  ." string_0x1 " ;
 : _literal_table ( -- )  ." _literal_table " ;
+: _c_ms_next ( -- )  ." _c_ms_next " ;  \ a label in the code of ms
 
 \ data words, constants, RCALL words, code words, a handler
 : x_PTR ( -- n )  11 ;
@@ -76,7 +77,8 @@ variable ticks
 
 : t-reserved ( -- )
 	." reserved: "  pushtop 2rdrop str_type _k_idle _config _Maxram bar
-	." symbols: "  _17C756A _CODE_END XT_OSC _endif0x0 string_0x1 _literal_table bar ;
+	." symbols: "  _17C756A _CODE_END XT_OSC _endif0x0 string_0x1 _literal_table
+	_c_ms_next bar ;
 
 : t-kinds ( -- )
 	." kinds: "

@@ -9,3 +9,9 @@
 \ Names the run-time calls, in other letter cases
 : Square ;  : 2>R ;
 : MAIN ['] square ['] SQUARE ['] a+ ['] c2 0 0 do loop ;
+\ Labels of code blocks
+code k
+__c_here:
+	return
+endcode
+: _c_here ;
