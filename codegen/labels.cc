@@ -30,7 +30,8 @@ constexpr std::string_view kDirectives[] = {"_badram", "_badrom", "_config", "_f
                                             "_idlocs", "_maxram", "_maxrom"};
 
 // Local labels the compiler numbers, without their leading "_": each of
-// these prefixes followed by a number in the output's number format.
+// these prefixes followed by a number in the output's number format. Every
+// prefix that the code generator numbers belongs here.
 constexpr std::string_view kNumberedPrefixes[] = {"_endif", "_loop", "_endwhile", "_leave", "_RETNUM",
                                                   "string_"};
 
