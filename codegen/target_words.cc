@@ -93,7 +93,9 @@ std::string routineLabel(const Compiler& c, std::string_view name) {
   return mangle(name);
 }
 
-void assignLabel(Compiler& c, ColonWord& word, LabelUse use) { word.setLabel(c.labels.assign(word.name(), use)); }
+void assignLabel(Compiler& c, ColonWord& word, LabelUse use) {
+  word.setLabel(c.labels.assign(word.name(), use));
+}
 
 void compileCall(Compiler& c, std::string_view label) {
   skipCommentsAhead(c);

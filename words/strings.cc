@@ -39,13 +39,13 @@ void requireRomStrings(Compiler& c) {
   if (!c.rom.enabled) c.fail("Compile rom strings not selected on command line.", kExitBadWord);
 }
 
-}  // namespace
-
+// gpasm reads escape sequences after a backslash, ends the line at a line
+// break and the text at a NUL byte; every other byte it takes as it is.
 bool fitsQuotedData(std::string_view text) {
-  // gpasm reads escape sequences after a backslash, ends the line at a line
-  // break and the text at a NUL byte; every other byte it takes as it is.
   return text.find_first_of(std::string_view("\\\n\r\0", 4)) == std::string_view::npos;
 }
+
+}  // namespace
 
 void appendStringData(std::string& lines, std::string_view text) {
   if (fitsQuotedData(text)) {

@@ -43,7 +43,6 @@ class StringTable {
 // form "\tDATA \"text\"" when gpasm reads every byte of it as written,
 // else the words it would pack as numbers, up to eight on a line.
 void appendStringData(std::string& lines, std::string_view text);
-bool fitsQuotedData(std::string_view text);
 
 struct RomStrings {
   static constexpr std::int32_t kMaxStrings = 255;
