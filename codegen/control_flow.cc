@@ -6,6 +6,7 @@
 #include "codegen/asm_output.h"
 #include "codegen/jumps.h"
 #include "codegen/mangle.h"
+#include "codegen/target_words.h"
 #include "driver/compiler.h"
 #include "reader/diagnostics.h"
 
@@ -122,7 +123,7 @@ void repeatWord(Compiler& c) {
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   pushDo(c, m);
-  writeCall(c, routineLabel(mangle("2>r")));
+  writeCall(c, routineLabel(routineLabel(c, "2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
@@ -133,7 +134,7 @@ void questionDoWord(Compiler& c) {
   pushDo(c, m);
   writeCall(c, {"_qdo_internal"});
   writeJumpIfW(c, localLabel("__leave", m));
-  writeCall(c, routineLabel(mangle("2>r")));
+  writeCall(c, routineLabel(routineLabel(c, "2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 

@@ -79,13 +79,23 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
 
 }  // namespace
 
-std::string_view ColonWord::label() const {
-  if (!labelKnown_) {
-    std::string label = mangle(name());
-    if (label != name()) mangled_ = std::make_unique<std::string>(std::move(label));
-    labelKnown_ = true;
+void ColonWord::setLabel(std::string label) {
+  if (label == name()) {
+    label_.reset();
+  } else {
+    label_ = std::make_unique<std::string>(std::move(label));
   }
-  return mangled_ ? *mangled_ : name();
+}
+
+std::string routineLabel(const Compiler& c, std::string_view name) {
+  Word* word = c.compileWords.find(name);
+  if (auto* alias = dynamic_cast<AliasWord*>(word)) return std::string(alias->target()->label());
+  if (auto* target = dynamic_cast<ColonWord*>(word)) return std::string(target->label());
+  return mangle(name);
+}
+
+void assignLabel(Compiler& c, ColonWord& word, LabelUse use) {
+  word.setLabel(c.labels.assign(word.name(), use));
 }
 
 void compileCall(Compiler& c, std::string_view label) {
@@ -119,12 +129,18 @@ void compileReturn(Compiler& c) {
   c.deferredReturn = false;
 }
 
-ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value) {
+ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value,
+                           const std::string* label) {
   if (ValueWord* earlier = c.compileWords.findByValue(value)) {
     c.define<AliasWord>(c.compileWords, name, earlier);
     return earlier;
   }
   ValueWord* word = c.define<ValueWord>(c.compileWords, name, value);
+  if (label != nullptr) {
+    word->setLabel(*label);
+  } else {
+    assignLabel(c, *word);
+  }
   c.compileWords.addValueWord(word, value, word->label());
   return nullptr;
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "codegen/labels.h"
 #include "reader/word.h"
 
 namespace kestrel {
@@ -16,14 +17,15 @@ namespace kestrel {
 class ColonWord : public Word {
  public:
   explicit ColonWord(std::string_view name) : Word(name) {}
-  // The mangled name; the routine label is "_" followed by it.
-  std::string_view label() const;
+  // The label given to the word (see codegen/labels.h), the name itself
+  // until one is given; the routine label is "_" followed by it.
+  std::string_view label() const { return label_ ? *label_ : name(); }
+  void setLabel(std::string label);
   void execute(Compiler& c) override;
 
  private:
-  mutable bool labelKnown_ = false;  // first: it fits in Word's spare bytes
-  // Most names need no mangling: only the others keep a second text.
-  mutable std::unique_ptr<std::string> mangled_;
+  // Most names are their own label: only the others keep a second text.
+  std::unique_ptr<std::string> label_;
 };
 
 // A routine entered through the return table; never a tail jump.
@@ -73,9 +75,18 @@ void compileCall(Compiler& c, std::string_view label);
 void compileValueReference(Compiler& c, std::int32_t value, std::string_view label);
 // The return written by ";" and "exit".
 void compileReturn(Compiler& c);
+// The label of the routine that the word `name` (found in any letter
+// case) runs: an alias runs its target's. A name with no routine gives its
+// mangled form.
+std::string routineLabel(const Compiler& c, std::string_view name);
+// Gives a newly defined word its label.
+void assignLabel(Compiler& c, ColonWord& word, LabelUse use = LabelUse::kRoutine);
 // Enters a value word for `name`, or an alias when a value word of equal
-// value exists; returns that earlier word, or nullptr.
-ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value);
+// value exists; returns that earlier word, or nullptr. A new value word
+// takes `label` when one is given (a data word chooses its label before),
+// else gets one.
+ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value,
+                           const std::string* label = nullptr);
 
 // Built-in words.
 void semicolonWord(Compiler& c);

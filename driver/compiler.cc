@@ -24,12 +24,14 @@ std::int64_t clockTicks() {
   return static_cast<std::int64_t>(std::clock()) * 100 / CLOCKS_PER_SEC;
 }
 
-// Copies a text file into the output unchanged (opened in text mode, so
-// line ends read and write as the host's own).
-void copyFile(std::FILE* in, AsmOutput& out) {
+// Reads a whole text file (opened in text mode, so line ends read as the
+// host's own).
+std::string readFile(std::FILE* in) {
+  std::string text;
   char chunk[1 << 14];
   std::size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) out.text(std::string_view(chunk, got));
+  while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
+  return text;
 }
 
 }  // namespace
@@ -161,12 +163,19 @@ void Compiler::writePrelude() {
     out.line("KLONGCALLS  equ 1");
   }
   out.text("\t#include \"").text(header).text("\"").endLine();
+  // The prelude's own labels are not free for the program's words.
+  if (std::FILE* in = std::fopen(header.c_str(), "r")) {
+    labels.learnDefinitions(readFile(in));
+    std::fclose(in);
+  }
 
   std::string internal = searchFile("internal.inc", settings.includePath);
   std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "r");
   if (in == nullptr) throwCannotOpen("internal.inc");
-  copyFile(in, out);
+  std::string text = readFile(in);
   std::fclose(in);
+  out.text(text);
+  labels.learnDefinitions(text);
 }
 
 void Compiler::openRomStringFiles() {

@@ -12,6 +12,7 @@
 #include "codegen/asm_output.h"
 #include "codegen/control_flow.h"
 #include "codegen/interrupts.h"
+#include "codegen/labels.h"
 #include "codegen/literals.h"
 #include "reader/dictionary.h"
 #include "reader/host_files.h"
@@ -78,6 +79,7 @@ class Compiler {
   // are found only where the state's dictionary has no such word.
   Dictionary yieldingInterpretWords;
   Dictionary yieldingCompileWords;
+  LabelTable labels;
   InterpretStack stack;
 
   bool compiling = false;       // compilation state

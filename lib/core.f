@@ -15,8 +15,6 @@
 \ returns with BSR = 0 and the FSR modes as it found them.
 \
 \ Not here, on purpose:
-\   false  - its routine label would be _false, which is the run-time's own
-\            "push 0" routine; write 0 instead.
 \   create/does> - not part of this small system.
 \   <# # #s hold sign #> - pictured numeric output needs a buffer in RAM:
 \            it is in pictured.f, which a program loads after this file.
@@ -513,6 +511,12 @@ __c_udiv_next:
 	movfp	KT0, TLOW		; quotient on top
 	movfp	KT1, THIGH
 	return
+endcode
+
+code false
+	; ( -- 0 )  (kcomp gives it a label of its own: _false is the
+	; run-time's routine that pushes 0)
+	goto	_false
 endcode
 
 code true
@@ -1082,10 +1086,6 @@ code key?
 	return
 endcode
 
-\ The texts of s", p." and ." are written into the assembly file as they
-\ stand, and the assembler reads a backslash in them as the start of an
-\ escape sequence: such a text prints something else than it says (and its
-\ length no longer fits).  Write those texts without backslashes.
 code type
 	; ( pstr u -- )  print u characters of a program-memory string
 	; (the address and length that s" leaves; u < 256)

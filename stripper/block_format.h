@@ -23,6 +23,7 @@ struct HeaderFields {
   std::string_view name;  // part of the header line
   RoutineKind kind;
   bool root;  // never removed: the routine named "main" and interrupt routines
+              // (and the routine labelled _main, see routine_reader.cc)
 };
 
 // `headerLine` is a whole header line without its line end.

@@ -111,6 +111,9 @@ void readBlock(Scanner& scanner, RoutineBatch& batch, std::string& token) {
   HeaderFields header = parseHeader(headerLine);
 
   scanner.nextToken(token);  // stays empty at the end of the input
+  // The start-up code calls _main: its routine stays, whatever letter case
+  // the header line gives the name.
+  if (token == "_main") header.root = true;
   batch.addRoutine(header.name, token, header);
   readBlockBody(scanner, batch, token);
 }

@@ -89,6 +89,13 @@ TEST(RoutineReaderTest, BlockEndsAtFirstBannerTokenEvenMidLine) {
                            }));
 }
 
+TEST(RoutineReaderTest, TheRoutineLabelledMainIsARootWhateverItsName) {
+  std::string text = ";!### FORTH Word: MAIN\n_main\n" + kBanner + "\n" +
+                     ";!### FORTH Word: Main\n_Main\n" + kBanner + "\n" +
+                     ";!### FORTH Word: x\n_main_\n" + kBanner + "\n";
+  EXPECT_EQ(readAll(text), (Described{"MAIN|_main|0|root|", "Main|_Main|0||", "x|_main_|0||"}));
+}
+
 TEST(RoutineReaderTest, EndOfInputEndsAnOpenBlock) {
   EXPECT_EQ(readAll(";!### FORTH Word: a\n_a\n\tcall _b\n\tcall"), (Described{"a|_a|0||call _b "}));
   EXPECT_EQ(readAll(";!### FORTH Word: a\r\n"), (Described{"a||0||"}));

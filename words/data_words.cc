@@ -16,17 +16,25 @@ namespace {
 // room, writes its address line and defines the name as its address.
 void allocateData(Compiler& c, std::uint32_t size) {
   std::string name(c.tokens.next());
-  std::string label = mangle(name);
   auto value = c.banks.allocate(size);
   if (!value) c.fail("\nCan not allocate data structure.", kExitNoRoom);
+  std::string label;
+  if (c.compileWords.find(name) != nullptr) {
+    label = mangle(name);  // a duplicate: the run ends at its definition
+  } else {
+    // A data word of the value of an earlier one becomes its alias and
+    // writes no routine of its own.
+    bool aliased = c.compileWords.findByValue(*value) != nullptr;
+    label = c.labels.assign(name, aliased ? LabelUse::kPointer : LabelUse::kRoutineAndPointer);
+  }
   c.out.text("_").text(label).text("_PTR\tequ\t").hex(*value).endLine();
-  defineConstant(c, name, *value);
+  defineConstant(c, name, *value, &label);
 }
 
 }  // namespace
 
-void defineConstant(Compiler& c, const std::string& name, std::int32_t value) {
-  if (ValueWord* earlier = defineValueWord(c, name, value)) {
+void defineConstant(Compiler& c, const std::string& name, std::int32_t value, const std::string* label) {
+  if (ValueWord* earlier = defineValueWord(c, name, value, label)) {
     c.out.text("; ").text(name).text(" aliased to ").text(earlier->name()).endLine();
   } else {
     auto* word = static_cast<ValueWord*>(c.compileWords.mostRecent());

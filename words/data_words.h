@@ -10,8 +10,10 @@ namespace kestrel {
 class Compiler;
 
 // Gives `name` the value: a value word (or an alias of an earlier one with
-// equal value) whose routine pushes it, and an interpret-time twin.
-void defineConstant(Compiler& c, const std::string& name, std::int32_t value);
+// equal value) whose routine pushes it, and an interpret-time twin. A data
+// word passes the label it chose; a constant gets one.
+void defineConstant(Compiler& c, const std::string& name, std::int32_t value,
+                    const std::string* label = nullptr);
 
 // Built-in words.
 void constantWord(Compiler& c);

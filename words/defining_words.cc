@@ -19,7 +19,9 @@ namespace {
 constexpr std::size_t kAssemblyLinePiece = 198;
 
 ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
-  return c.define<RcallWord>(c.compileWords, name);
+  ColonWord* word = c.define<RcallWord>(c.compileWords, name);
+  assignLabel(c, *word);
+  return word;
 }
 
 bool isSeparator(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == ','; }
@@ -42,9 +44,10 @@ bool usesShortCallOrGoto(std::string_view line) {
 
 // Copies source lines to the output unchanged up to a line that begins with
 // "endcode" (in any letter case), which is dropped; also stops at the end
-// of the input. With long calls, code that uses CALL or GOTO must lie in
-// page 0 (lib/kcomp.inc, "Program memory pages"): the prelude's kinpage0
-// macro after it ends the assembly with a message if it does not.
+// of the input. Labels the lines define are not free for later words.
+// With long calls, code that uses CALL or GOTO must lie in page 0
+// (lib/kcomp.inc, "Program memory pages"): the prelude's kinpage0 macro
+// after it ends the assembly with a message if it does not.
 void copyAssemblyBlock(Compiler& c) {
   std::string line;
   bool shortCalls = false;
@@ -53,6 +56,7 @@ void copyAssemblyBlock(Compiler& c) {
     if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) break;
     if (longCalls(c) && !shortCalls) shortCalls = usesShortCallOrGoto(line);
     c.out.line(line);
+    c.labels.learnDefinitions(line);
   }
   if (shortCalls) c.out.line("\tkinpage0");
 }
@@ -60,7 +64,9 @@ void copyAssemblyBlock(Compiler& c) {
 }  // namespace
 
 ColonWord* defineColonWord(Compiler& c, std::string_view name) {
-  return c.define<ColonWord>(c.compileWords, name);
+  ColonWord* word = c.define<ColonWord>(c.compileWords, name);
+  assignLabel(c, *word);
+  return word;
 }
 
 ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker define) {
@@ -110,11 +116,8 @@ void tickWord(Compiler& c) {
   std::string name(c.tokens.next());
   Word* word = c.compileWords.find(name);
   if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
-  // An alias has no routine of its own: take the address of the routine
-  // that it stands for.
-  std::string label = mangle(name);
-  if (auto* alias = dynamic_cast<AliasWord*>(word)) label = std::string(alias->target()->label());
-  c.out.text("\tpushaddr _").text(label).endLine();
+  // The label of the word found, whatever letter case the token has.
+  c.out.text("\tpushaddr _").text(routineLabel(c, name)).endLine();
 }
 
 void orgWord(Compiler& c) {

@@ -40,7 +40,33 @@ void requireRomStrings(Compiler& c) {
   if (!c.rom.enabled) c.fail("Compile rom strings not selected on command line.", kExitBadWord);
 }
 
+// gpasm reads escape sequences after a backslash, ends the line at a line
+// break and the text at a NUL byte; every other byte it takes as it is.
+bool fitsQuotedData(std::string_view text) {
+  return text.find_first_of(std::string_view("\\\n\r\0", 4)) == std::string_view::npos;
+}
+
 }  // namespace
+
+void appendStringData(std::string& lines, std::string_view text) {
+  if (fitsQuotedData(text)) {
+    lines += "\tDATA \"";
+    lines += text;
+    lines += "\"\n";
+    return;
+  }
+  // What the quoted form packs: two bytes to a word, the first in the high
+  // byte, an odd last byte with 0 in the low byte.
+  constexpr std::size_t kWordsPerLine = 8;
+  for (std::size_t i = 0; i < text.size(); i += 2) {
+    std::size_t word = i / 2;
+    lines += word % kWordsPerLine == 0 ? "\tDATA " : ", ";
+    auto high = static_cast<unsigned char>(text[i]);
+    auto low = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+    lines += hexNumber(static_cast<std::int32_t>(high << 8 | low));
+    if (word % kWordsPerLine == kWordsPerLine - 1 || i + 2 >= text.size()) lines += "\n";
+  }
+}
 
 StringTable::~StringTable() {
   if (spilled_ != nullptr) std::fclose(spilled_);
@@ -48,9 +74,8 @@ StringTable::~StringTable() {
 
 std::int32_t StringTable::add(std::string_view text) {
   ++count_;
-  lines_ += "_string_" + hexNumber(count_) + "\n\tDATA \"";
-  lines_ += text;
-  lines_ += "\"\n";
+  lines_ += "_string_" + hexNumber(count_) + "\n";
+  appendStringData(lines_, text);
   if (lines_.size() >= kSpillSize) spill();
   return count_;
 }

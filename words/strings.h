@@ -41,6 +41,11 @@ class StringTable {
   std::uint64_t spilledSize_ = 0; // bytes of it that hold complete lines
 };
 
+// Appends the data lines that place `text` in program memory: the quoted
+// form "\tDATA \"text\"" when gpasm reads every byte of it as written,
+// else the words it would pack as numbers, up to eight on a line.
+void appendStringData(std::string& lines, std::string_view text);
+
 struct RomStrings {
   static constexpr std::int32_t kMaxStrings = 255;
 

@@ -115,6 +115,7 @@ endcode
 	100 7 mod 2 check
 	-100 7 mod -2 check
 	true -1 check
+	false 0 check
 	1 8 lshift 256 check  256 8 rshift 1 check  1 2/ 0 check  1 negate -1 check
 	257 257 * 513 check
 	60000 300 u/mod 200 check 0 check

@@ -17,8 +17,9 @@
 #    error, warning or message at all; prog.hex and prog.lst must exist and
 #    the listing must define _main.
 # 4. With CORE_WORDS, every word defined in that file (code, : and
-#    constant definitions) must have its routine label in the listing: the
-#    program uses every word, and stripping kept them all.
+#    constant definitions) must have its routine in prog.asm and its
+#    routine label in the listing: the program uses every word, and
+#    stripping kept them all.
 # 5. With SIM, the program runs in the simulator until it reaches the idle
 #    loop after main (or another stop the options set): its exit status
 #    must be SIM_STATUS (default 0: stopped at the idle loop), its console
@@ -129,51 +130,12 @@ if(NOT "_main" IN_LIST labels)
   fail("the listing defines no _main" "${gpasm_output}")
 endif()
 
-# 4. Every word of CORE_WORDS is present.  Labels are "_" + the mangled
-# name: punctuation becomes a letter plus Z, X or Q, and "_QZX_" is added.
-function(mangle name result)
-  set(group1 "!\"#$%&'()*+,-./")
-  set(letters1 "ABCDEFGHIJKLMNO")
-  set(group2 ":;<=>?@")
-  set(letters2 "PQRSTUV")
-  set(group3 "[\\]^`")
-  set(letters3 "abcde")
-  set(out "")
-  set(changed FALSE)
-  string(LENGTH "${name}" length)
-  math(EXPR last "${length} - 1")
-  foreach(i RANGE 0 ${last})
-    string(SUBSTRING "${name}" ${i} 1 c)
-    set(replaced FALSE)
-    foreach(g 1 2 3)
-      string(FIND "${group${g}}" "${c}" at)
-      if(at GREATER -1 AND NOT replaced)
-        string(SUBSTRING "${letters${g}}" ${at} 1 letter)
-        if(g EQUAL 1)
-          string(APPEND out "${letter}Z")
-        elseif(g EQUAL 2)
-          string(APPEND out "${letter}X")
-        else()
-          if(c STREQUAL "`")
-            set(letter "f")
-          endif()
-          string(APPEND out "${letter}Q")
-        endif()
-        set(replaced TRUE)
-        set(changed TRUE)
-      endif()
-    endforeach()
-    if(NOT replaced)
-      string(APPEND out "${c}")
-    endif()
-  endforeach()
-  if(changed)
-    string(APPEND out "_QZX_")
-  endif()
-  set(${result} "_${out}" PARENT_SCOPE)
-endfunction()
-
+# 4. Every word of CORE_WORDS is present: the label line that follows the
+# word's header line in prog.asm ("...Word: name") is defined in the
+# listing.  The label comes from kcomp's output, as kcomp chose it.
 if(DEFINED CORE_WORDS AND NOT "${CORE_WORDS}" STREQUAL "")
+  file(READ "${WORK_DIR}/prog.asm" asm_text)
+  string(REPLACE "\r" "" asm_text "${asm_text}")
   file(STRINGS "${CORE_WORDS}" core_lines REGEX "^(code|:|[-0-9]+[ ]+constant)[ ]")
   set(missing "")
   set(count 0)
@@ -188,9 +150,19 @@ if(DEFINED CORE_WORDS AND NOT "${CORE_WORDS}" STREQUAL "")
     endif()
     if(NOT word STREQUAL "")
       math(EXPR count "${count} + 1")
-      mangle("${word}" label)
-      if(NOT label IN_LIST labels)
-        list(APPEND missing "${word} (${label})")
+      set(header "Word: ${word}\n")
+      string(FIND "${asm_text}" "${header}" at)
+      if(at EQUAL -1)
+        list(APPEND missing "${word} (no routine in prog.asm)")
+      else()
+        string(LENGTH "${header}" header_length)
+        math(EXPR at "${at} + ${header_length}")
+        string(SUBSTRING "${asm_text}" ${at} 200 label)
+        string(FIND "${label}" "\n" end)
+        string(SUBSTRING "${label}" 0 ${end} label)
+        if(NOT label IN_LIST labels)
+          list(APPEND missing "${word} (${label})")
+        endif()
       endif()
     endif()
   endforeach()

@@ -26,13 +26,13 @@ _five
 ;!### FORTH Word: t
 _t
 						; [']
-	pushaddr _blink
+	pushaddr _Blink
 						; [']
 	pushaddr _if
 						; [']
 	pushaddr _five
 						; [']
-	pushaddr _BLINK
+	pushaddr _Blink
 						; ;
 	return
 ;***************************************************

@@ -1,0 +1,1 @@
+: _k_start ;  : shown ;  : helper ;  : called ;  : KPLAIN ;  : _KPLAIN ;
