@@ -106,11 +106,10 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
   }
 
   // Truncating the output must never destroy a file the run is about to read.
-  std::string source = settings.includePath.empty()
-                           ? settings.inputName
-                           : searchFile(settings.inputName, settings.includePath);
-  for (const std::string& input : {source, searchFile("kcomp.inc", settings.includePath),
-                                   searchFile("internal.inc", settings.includePath)}) {
+  for (const std::string& input :
+       {findSource(settings.inputName, settings.includePath, settings.libraryDir),
+        findPrelude("kcomp.inc", settings.includePath, settings.libraryDir),
+        findPrelude("internal.inc", settings.includePath, settings.libraryDir)}) {
     if (sameFile(settings.outputName, input)) throwCannotOpen(settings.outputName);
   }
   if (!out.open(settings.outputName)) throwCannotOpen(settings.outputName);
@@ -120,13 +119,13 @@ void Compiler::startUp(const std::vector<std::string>& args, const char* include
 }
 
 void Compiler::writePrelude() {
-  std::string header = searchFile("kcomp.inc", settings.includePath);
+  std::string header = findPrelude("kcomp.inc", settings.includePath, settings.libraryDir);
   if (header.empty()) throwCannotOpen("kcomp.inc");
   out.line("; Start of the stack area.");
   out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
   out.text("\t#include \"").text(header).text("\"").endLine();
 
-  std::string internal = searchFile("internal.inc", settings.includePath);
+  std::string internal = findPrelude("internal.inc", settings.includePath, settings.libraryDir);
   std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "r");
   if (in == nullptr) throwCannotOpen("internal.inc");
   copyFile(in, out);

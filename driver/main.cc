@@ -5,6 +5,12 @@
 #include <vector>
 
 #include "driver/compiler.h"
+#include "driver/installed_library.h"
+
+// Where the run-time library is installed, seen from the program's folder.
+#ifndef KESTREL_LIBRARY_FROM_BIN
+#define KESTREL_LIBRARY_FROM_BIN "../share/kestrel"
+#endif
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -12,5 +18,7 @@ int main(int argc, char** argv) {
   // process ends right after. Freeing a large program's words one by one
   // would cost as much as a tenth of the run.
   static auto* compiler = new kestrel::Compiler(stdout, stderr);
+  compiler->settings.libraryDir = kestrel::installedLibraryDir(
+      kestrel::executablePath(argc > 0 ? argv[0] : nullptr), KESTREL_LIBRARY_FROM_BIN);
   return compiler->run(args, std::getenv("KR_LIB"));
 }
