@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "driver/compiler.h"
@@ -19,8 +20,10 @@ class InstalledLibraryTest : public testing::Test {
  protected:
   void SetUp() override {
     previous_ = fs::current_path();
+    // A name of its own: other builds may run the same tests at the same time.
     root_ = fs::temp_directory_path() /
-            ("kestrel-library-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("kestrel-library-" + std::to_string(std::random_device()()) + "-" +
+             testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(root_);
     fs::create_directories(root_ / "bin");
     fs::create_directories(root_ / "share" / "kestrel");
