@@ -146,15 +146,15 @@ if [ "$listing" = yes ]; then
   cp "$stem.lst" "$source_dir/$stem.lst" || fail "cannot write $source_dir/$stem.lst" 1
 fi
 
-# One line: program words from gpasm's listing, RAM bytes for data from
-# kcomp's report (the four banks' allocated and available bytes).
+# One line: program words from gpasm's listing against the 16K words of
+# the PIC17C756A, RAM bytes for data from kcomp's report (the four banks'
+# allocated and available bytes).
 words=$(sed -n 's/^Program Memory Words Used: *\([0-9]*\).*/\1/p' "$stem.lst")
-free=$(sed -n 's/^Program Memory Words Free: *\([0-9]*\).*/\1/p' "$stem.lst")
 ram=$(awk '/^ +Bank +Allocated +Available/ { table = 1; next }
            table && NF == 3 { used += $2; total += $2 + $3; next }
            table && NF != 3 { exit }
            END { print used + 0, total + 0 }' kcomp.log)
-echo "$stem.hex: program memory ${words:-?} of $(( ${words:-0} + ${free:-0} )) words, RAM ${ram% *} of ${ram#* } bytes"
+echo "$stem.hex: program memory ${words:-?} of 16384 words, RAM ${ram% *} of ${ram#* } bytes"
 
 if [ "$command" = run ]; then
   eval "$(quote "$pic17sim") --stop-at __k_idle $sim_options $(quote "$stem.hex")"
