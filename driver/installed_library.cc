@@ -22,9 +22,10 @@ constexpr char kPathListSeparator = ':';
 // What the system says the running program is; empty where it cannot say.
 fs::path systemExecutablePath() {
 #if defined(_WIN32)
-  wchar_t buffer[32768];
-  DWORD length = GetModuleFileNameW(nullptr, buffer, sizeof buffer / sizeof buffer[0]);
-  if (length == 0 || length >= sizeof buffer / sizeof buffer[0]) return {};
+  static wchar_t buffer[32768];
+  constexpr DWORD capacity = static_cast<DWORD>(sizeof buffer / sizeof buffer[0]);
+  DWORD length = GetModuleFileNameW(nullptr, buffer, capacity);
+  if (length == 0 || length >= capacity) return {};
   return fs::path(std::wstring(buffer, length));
 #elif defined(__linux__)
   std::error_code ec;

@@ -1,7 +1,8 @@
 # Installs the build into a fresh prefix and uses the installed tools as a
 # user would: from a folder of their own, without -i and without KR_LIB.
 #
-#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DTESTDATA=... [-DGPASM=gpasm]
+#   cmake -DBUILD_DIR=... -DWORK_DIR=... -DTESTDATA=... -DROM_PROGRAM=rom_strings.f
+#         [-DGPASM=gpasm]
 #         -P check_installed.cmake
 #
 # Without GPASM only the layout and the message for a missing gpasm are
@@ -141,14 +142,21 @@ kestrel("${project}" run --max-cycles 50 sub/counted.f)
 expect_status(5 run --max-cycles 50)
 expect_match("${err}" "stop=cycle-limit.*pic17sim stopped with status 2")
 
+# -i takes a folder named from where kestrel runs.
+file(MAKE_DIRECTORY "${project}/inc")
+file(RENAME "${project}/sub/counter.f" "${project}/inc/counter.f")
+kestrel("${project}" run -i inc sub/counted.f)
+expect_status(0 run -i inc sub/counted.f)
+expect_match("${out}" "\n3 $")
+
 # Input for the program, and ROM strings: the files that kcomp -r writes
 # stay in the build folder, and gpasm gets -D ROMSTRINGS.
-file(COPY "${TESTDATA}/echo.f" "${TESTDATA}/../../../lib/tests/rom_strings.f" DESTINATION "${project}")
+file(COPY "${TESTDATA}/echo.f" "${ROM_PROGRAM}" DESTINATION "${project}")
 kestrel("${project}" run --input abcdef echo.f)
 expect_status(0 run echo.f)
 expect_match("${out}" "\nabc$")
 kestrel("${project}" run -r 32768 rom_strings.f)
 expect_status(0 run -r 32768 rom_strings.f)
 expect_match("${out}" "\nfrom ROM\nfrom program memory\nsecond\n$")
-expect_files("${project}" hello.f hello.hex sub echo.f echo.hex rom_strings.f rom_strings.hex)
+expect_files("${project}" hello.f hello.hex sub inc echo.f echo.hex rom_strings.f rom_strings.hex)
 expect_files("${tmp}")
