@@ -134,7 +134,17 @@ step() {
 
 KR_LIB="$source_dir;${KR_LIB-}"
 export KR_LIB
-step 2 kcomp "$(quote "$kcomp") $kcomp_options -o $(quote "$stem.asm") $(quote "$name") >kcomp.log"
+# kcomp's console output is its banner, what the program prints while it
+# compiles (.( and . between definitions) and its report: only the middle
+# part is shown.
+eval "$(quote "$kcomp") $kcomp_options -o $(quote "$stem.asm") $(quote "$name") >kcomp.log"
+result=$?
+awk 'NR <= 3 { next }
+     /^PIC Memory Usage \(bytes\):$/ { exit }
+     { line[++n] = $0 }
+     END { while (n > 0 && line[n] == "") n--
+           for (i = 1; i <= n; i++) print line[i] }' kcomp.log
+[ $result -eq 0 ] || fail "kcomp failed with status $result" 2
 step 3 kstrip "$(quote "$kstrip") $(quote "$stem.asm") >kstrip.log"
 keep_on_failure=$keep
 keep=yes  # gpasm's messages name lines of the assembly file: keep it to look at

@@ -108,12 +108,14 @@ expect_status(0 run hello.f)
 expect_match("${out}" "\nHello, world!\nKESTREL on a PIC17C756A\n$")
 expect_match("${err}" "^stop=stop-address ")
 
-# A program that does not compile: kcomp's message as kcomp prints it, the
-# step named, the step's status, and no HEX file.
+# A program that does not compile: what it prints while compiling and
+# kcomp's message as kcomp prints them, the step named, the step's status,
+# and no HEX file.
 file(COPY "${TESTDATA}/bad_word.f" DESTINATION "${project}")
 kestrel("${project}" run bad_word.f)
 expect_status(2 run bad_word.f)
-expect_match("${err}" "^bad_word.f\\(3\\):Unrecognized word: frobnicate\nkestrel: kcomp failed with status 2\n$")
+expect_match("${err}" "^bad_word.f\\(5\\):Unrecognized word: frobnicate\nkestrel: kcomp failed with status 2\n$")
+expect_match("${out}" "^ *compiling bad_word *\n$")
 expect_files("${project}" hello.f hello.hex bad_word.f)
 expect_files("${tmp}")
 
