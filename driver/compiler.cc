@@ -136,11 +136,10 @@ void Compiler::refuseToReplaceInputs() {
     FileId id = fileIdOf(target);
     if (id.known) writtenFiles.push_back({id, target, output});
   }
-  std::string source = settings.includePath.empty()
-                           ? settings.inputName
-                           : searchFile(settings.inputName, settings.includePath);
-  for (const std::string& input : {source, searchFile("kcomp.inc", settings.includePath),
-                                   searchFile("internal.inc", settings.includePath)}) {
+  for (const std::string& input :
+       {findSource(settings.inputName, settings.includePath, settings.libraryDir),
+        findPrelude("kcomp.inc", settings.includePath, settings.libraryDir),
+        findPrelude("internal.inc", settings.includePath, settings.libraryDir)}) {
     if (!input.empty()) refuseIfWritten(fileIdOf(input));
   }
 }
@@ -154,7 +153,7 @@ void Compiler::refuseIfWritten(const FileId& input) {
 }
 
 void Compiler::writePrelude() {
-  std::string header = searchFile("kcomp.inc", settings.includePath);
+  std::string header = findPrelude("kcomp.inc", settings.includePath, settings.libraryDir);
   if (header.empty()) throwCannotOpen("kcomp.inc");
   out.line("; Start of the stack area.");
   out.text("RSTACKORG  equ ").hex(banks.stackAreaStart()).endLine();
@@ -169,7 +168,7 @@ void Compiler::writePrelude() {
     std::fclose(in);
   }
 
-  std::string internal = searchFile("internal.inc", settings.includePath);
+  std::string internal = findPrelude("internal.inc", settings.includePath, settings.libraryDir);
   std::FILE* in = internal.empty() ? nullptr : std::fopen(internal.c_str(), "r");
   if (in == nullptr) throwCannotOpen("internal.inc");
   std::string text = readFile(in);

@@ -28,6 +28,9 @@ class ColonWord;
 
 struct Settings {
   std::string includePath;
+  // The library folder of an installed kcomp, searched after every other
+  // place; empty otherwise. Set before run() and kept from run to run.
+  std::string libraryDir;
   std::string inputName;
   std::string outputName = "out.asm";
   bool speed = false;  // "-os": in-line fetches and stores, no literal table

@@ -6,6 +6,12 @@
 
 #include "driver/compiler.h"
 #include "reader/host_files.h"
+#include "driver/installed_library.h"
+
+// Where the run-time library is installed, seen from the program's folder.
+#ifndef KESTREL_LIBRARY_FROM_BIN
+#define KESTREL_LIBRARY_FROM_BIN "../share/kestrel"
+#endif
 
 int main(int argc, char** argv) {
   kestrel::openClosedStandardStreams();  // before any file takes their numbers
@@ -14,5 +20,7 @@ int main(int argc, char** argv) {
   // process ends right after. Freeing a large program's words one by one
   // would cost as much as a tenth of the run.
   static auto* compiler = new kestrel::Compiler(stdout, stderr);
+  compiler->settings.libraryDir = kestrel::installedLibraryDir(
+      kestrel::executablePath(argc > 0 ? argv[0] : nullptr), KESTREL_LIBRARY_FROM_BIN);
   return compiler->run(args, std::getenv("KR_LIB"));
 }

@@ -54,6 +54,30 @@ std::string searchFile(const std::string& name, std::string_view includePath) {
   return {};
 }
 
+std::string searchLibrary(const std::string& name, std::string_view libraryDir) {
+  if (libraryDir.empty() || fs::path(name).is_absolute()) return {};
+  std::string candidate = joinPath(libraryDir, name);
+  return exists(candidate) ? candidate : std::string();
+}
+
+std::string findSource(const std::string& name, std::string_view includePath,
+                       std::string_view libraryDir) {
+  bool searched = !includePath.empty();
+  std::string found = searched ? searchFile(name, includePath) : name;
+  bool missing = searched ? found.empty() : !exists(name);
+  if (missing) {
+    std::string installed = searchLibrary(name, libraryDir);
+    if (!installed.empty()) return installed;
+  }
+  return found;
+}
+
+std::string findPrelude(const std::string& name, std::string_view includePath,
+                        std::string_view libraryDir) {
+  std::string found = searchFile(name, includePath);
+  return found.empty() ? searchLibrary(name, libraryDir) : found;
+}
+
 bool isReadableFile(const std::string& path, bool regularOnly) {
   std::error_code ec;
   if (path.empty() || fs::is_directory(fs::path(path), ec)) return false;

@@ -16,11 +16,8 @@ namespace {
 // file may be any readable stream (a pipe, say); an included file must be a
 // regular file, so that an include of a device cannot read on forever.
 bool beginFile(Compiler& c, const std::string& name, bool included) {
-  std::string fullName = name;
-  if (!c.settings.includePath.empty()) {
-    fullName = searchFile(name, c.settings.includePath);
-    if (fullName.empty()) throwCannotOpen(name);
-  }
+  std::string fullName = findSource(name, c.settings.includePath, c.settings.libraryDir);
+  if (fullName.empty()) throwCannotOpen(name);
   if (!isReadableFile(fullName, included)) throwCannotOpen(name);
   if (!c.includedFiles.insert(folded(fullName)).second) {
     c.warn("Repeated inclusion of " + fullName);

@@ -1,0 +1,2 @@
+variable counter
+: bump ( -- )  1 counter +! ;
