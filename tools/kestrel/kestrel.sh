@@ -19,7 +19,9 @@ usage() {
   cat <<'EOF'
 usage: kestrel build [options] prog.f     Forth source -> prog.hex beside it
        kestrel run [options] prog.f       the same, then run it on pic17sim
-options passed to kcomp:    -os   -r n   -s n   -i dir
+options passed to kcomp:    -os   -l   -r n   -s n   -i dir
+                            (a program past the first 8K-word page is
+                            built again with -l by itself)
 options passed to gpasm:    -D sym[=value]   (-D ROMSTRINGS comes with -r)
 options passed to pic17sim (run): --input text  --max-cycles n
                             --int-at n  --int-every n  --timer-at n  --timer-every n
@@ -62,11 +64,14 @@ gpasm_options=
 sim_options=
 listing=no
 keep=no
+long=no
 source=
 while [ $# -gt 0 ]; do
   case $1 in
     -os)
       kcomp_options="$kcomp_options -os" ;;
+    -l | -L)
+      long=yes ;;
     -r | -s | -i | -D | --input | --max-cycles | --int-at | --int-every | --timer-at | --timer-every)
       [ $# -ge 2 ] || fail "$1 needs a value" 1
       case $1 in
@@ -134,22 +139,41 @@ step() {
 
 KR_LIB="$source_dir;${KR_LIB-}"
 export KR_LIB
-# kcomp's console output is its banner, what the program prints while it
-# compiles (.( and . between definitions) and its report: only the middle
-# part is shown.
-eval "$(quote "$kcomp") $kcomp_options -o $(quote "$stem.asm") $(quote "$name") >kcomp.log"
-result=$?
-awk 'NR <= 3 { next }
-     /^PIC Memory Usage \(bytes\):$/ { exit }
-     { line[++n] = $0 }
-     END { while (n > 0 && line[n] == "") n--
-           for (i = 1; i <= n; i++) print line[i] }' kcomp.log
-[ $result -eq 0 ] || fail "kcomp failed with status $result" 2
-step 3 kstrip "$(quote "$kstrip") $(quote "$stem.asm") >kstrip.log"
-keep_on_failure=$keep
-keep=yes  # gpasm's messages name lines of the assembly file: keep it to look at
-step 4 gpasm "gpasm $gpasm_options $(quote "$stem.asm")"
-keep=$keep_on_failure
+# kcomp, kstrip and gpasm once; with "quiet", what the program prints while
+# it compiles is not shown again.
+build_once() {
+  long_option=
+  [ "$long" = yes ] && long_option=-l
+  # kcomp's console output is its banner, what the program prints while it
+  # compiles (.( and . between definitions) and its report: only the middle
+  # part is shown.
+  eval "$(quote "$kcomp") $long_option $kcomp_options -o $(quote "$stem.asm") $(quote "$name") >kcomp.log"
+  result=$?
+  [ "${1-}" = quiet ] || awk 'NR <= 3 { next }
+       /^PIC Memory Usage \(bytes\):$/ { exit }
+       { line[++n] = $0 }
+       END { while (n > 0 && line[n] == "") n--
+             for (i = 1; i <= n; i++) print line[i] }' kcomp.log
+  [ $result -eq 0 ] || fail "kcomp failed with status $result" 2
+  step 3 kstrip "$(quote "$kstrip") $(quote "$stem.asm") >kstrip.log"
+  eval "gpasm $gpasm_options $(quote "$stem.asm") >gpasm.log 2>&1"
+}
+
+build_once
+gpasm_status=$?
+if [ $gpasm_status -ne 0 ] && [ "$long" = no ] && grep -q 'compile it with kcomp -l' gpasm.log; then
+  # Calls that reach all of program memory are longer and slower, so they
+  # are used only when the program needs them.
+  echo "kestrel: the code passes the first 8K-word page: compiling it again with -l (long calls)" >&2
+  long=yes
+  build_once quiet
+  gpasm_status=$?
+fi
+cat gpasm.log  # gpasm prints its messages on standard output
+if [ $gpasm_status -ne 0 ]; then
+  keep=yes  # gpasm's messages name lines of the assembly file: keep it to look at
+  fail "gpasm failed with status $gpasm_status" 4
+fi
 
 cp "$stem.hex" "$source_dir/$stem.hex" || fail "cannot write $source_dir/$stem.hex" 1
 if [ "$listing" = yes ]; then

@@ -162,3 +162,22 @@ expect_status(0 run -r 32768 rom_strings.f)
 expect_match("${out}" "\nfrom ROM\nfrom program memory\nsecond\n$")
 expect_files("${project}" hello.f hello.hex sub inc echo.f echo.hex rom_strings.f rom_strings.hex)
 expect_files("${tmp}")
+
+# A program whose code passes the first 8K-word page is built again with
+# long calls, and runs: 700 words of 12 in-line instructions each, chained
+# by tail jumps, main in page 1.
+set(nops "")
+foreach(i RANGE 1 12)
+  string(APPEND nops "\tnop\n")
+endforeach()
+set(big ": w0 ( n -- n ) ;\n")
+foreach(k RANGE 1 700)
+  math(EXPR prev "${k} - 1")
+  string(APPEND big ": w${k} ( n -- n' )\n[code]\n${nops}endcode\n\t1+ w${prev} ;\n")
+endforeach()
+string(APPEND big ": main 0 w700 u. ;\n")
+file(WRITE "${project}/big.f" "fload core.f\n${big}")
+kestrel("${project}" run big.f)
+expect_status(0 run big.f)
+expect_match("${err}" "passes the first 8K-word page: compiling it again with -l")
+expect_match("${out}" "^big.hex: program memory 1[0-9][0-9][0-9][0-9] of 16384 words.*\n700 $")
