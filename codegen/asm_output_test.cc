@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <sstream>
 
@@ -18,7 +19,7 @@ class AsmOutputTest : public testing::Test {
  protected:
   void SetUp() override {
     path_ = (fs::temp_directory_path() /
-             ("kestrel-asm-output-" +
+             ("kestrel-asm-output-" + std::to_string(std::random_device{}()) + "-" +
               std::string(testing::UnitTest::GetInstance()->current_test_info()->name())))
                 .string();
     fs::remove(path_);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <sstream>
 
@@ -19,7 +20,7 @@ class CompilerTest : public testing::Test {
   void SetUp() override {
     previous_ = fs::current_path();
     dir_ = fs::temp_directory_path() /
-           ("kestrel-compiler-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("kestrel-compiler-" + std::to_string(std::random_device{}()) + "-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     fs::current_path(dir_);
