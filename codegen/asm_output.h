@@ -46,6 +46,7 @@ class AsmOutput {
 
   AsmOutput& text(std::string_view s) {
     if (s.size() > capacity_ - used_) return textInPieces(s);
+    if (s.empty()) return *this;  // an empty view may have no data at all
     std::memcpy(buffer_.get() + used_, s.data(), s.size());
     used_ += s.size();
     return *this;

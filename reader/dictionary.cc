@@ -162,7 +162,7 @@ void Dictionary::addValueWord(ValueWord* word, std::int32_t value, std::string_v
   directWords_[i] = word;
   DirectLabel& kept = directLabels_[i];
   kept.size = label.size() <= kMaxDirectLabel ? static_cast<std::uint8_t>(label.size()) : 0;
-  std::memcpy(kept.text, label.data(), kept.size);
+  if (kept.size != 0) std::memcpy(kept.text, label.data(), kept.size);
 }
 
 }  // namespace kestrel
