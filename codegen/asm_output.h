@@ -35,7 +35,6 @@ class AsmOutput {
   // when `path` is a directory or a file that may not be written, or when
   // no file can be created beside it.
   bool open(const std::string& path);
-  bool isOpen() const { return file_ != nullptr; }
   // Writes out what is buffered, closes the file and moves it into place;
   // false when some of the text could not be written or moved, and then
   // an older file of the name is left as it was.

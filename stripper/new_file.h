@@ -35,7 +35,6 @@ class NewFile {
 
   // Creates `name` only if nothing of that name exists; false otherwise.
   bool create(const std::filesystem::path& name);
-  bool isOpen() const { return file_ != nullptr; }
   std::ostream& stream() { return stream_; }
   // Writes everything out and closes; false when some of it failed.
   bool close();
