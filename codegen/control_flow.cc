@@ -52,8 +52,8 @@ void writeLocalLabel(AsmOutput& out, const char* prefix, std::int32_t n) {
 // The end of a do loop: the step routine answers W non-zero while the loop
 // goes on, W zero (loop parameters removed) when it ends.
 void writeLoopEnd(Compiler& c, std::string_view stepRoutine, std::int32_t m) {
-  writeCall(c, {stepRoutine});
-  writeJumpIfW(c, localLabel("__loop", m));
+  writeCall(c.jumps(), {stepRoutine});
+  writeJumpIfW(c.jumps(), localLabel("__loop", m));
   writeLocalLabel(c.out, "__leave", m);
 }
 
@@ -73,14 +73,14 @@ void checkClosedSince(Compiler& c, std::size_t ifDepth, std::size_t loopDepth) {
 void ifWord(Compiler& c) {
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  writeJumpIfFalse(c, localLabel("__endif", n));
+  writeJumpIfFalse(c.jumps(), localLabel("__endif", n));
 }
 
 void elseWord(Compiler& c) {
   std::int32_t x = popOrFail(c, c.flow.ifs);
   std::int32_t n = c.flow.endifCounter++;
   c.flow.ifs.push_back(n);
-  writeJump(c, localLabel("__endif", n));
+  writeJump(c.jumps(), localLabel("__endif", n));
   writeLocalLabel(c.out, "__endif", x);
 }
 
@@ -97,12 +97,12 @@ void beginWord(Compiler& c) {
 
 void againWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  writeJump(c, localLabel("__loop", m));
+  writeJump(c.jumps(), localLabel("__loop", m));
 }
 
 void untilWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
-  writeJumpIfFalse(c, localLabel("__loop", m));
+  writeJumpIfFalse(c.jumps(), localLabel("__loop", m));
 }
 
 void whileWord(Compiler& c) {
@@ -110,20 +110,20 @@ void whileWord(Compiler& c) {
   std::int32_t w = c.flow.loopCounter++;
   c.flow.loops.push_back(w);
   c.flow.loops.push_back(m);
-  writeJumpIfFalse(c, localLabel("__endwhile", w), "\tgoto  ");
+  writeJumpIfFalse(c.jumps(), localLabel("__endwhile", w), "\tgoto  ");
 }
 
 void repeatWord(Compiler& c) {
   std::int32_t m = popOrFail(c, c.flow.loops);
   std::int32_t w = popOrFail(c, c.flow.loops);
-  writeJump(c, localLabel("__loop", m));
+  writeJump(c.jumps(), localLabel("__loop", m));
   writeLocalLabel(c.out, "__endwhile", w);
 }
 
 void doWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   pushDo(c, m);
-  writeCall(c, routineLabel(routineLabel(c, "2>r")));
+  writeCall(c.jumps(), routineLabel(routineLabel(c, "2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
@@ -132,9 +132,9 @@ void doWord(Compiler& c) {
 void questionDoWord(Compiler& c) {
   std::int32_t m = c.flow.loopCounter++;
   pushDo(c, m);
-  writeCall(c, {"_qdo_internal"});
-  writeJumpIfW(c, localLabel("__leave", m));
-  writeCall(c, routineLabel(routineLabel(c, "2>r")));
+  writeCall(c.jumps(), {"_qdo_internal"});
+  writeJumpIfW(c.jumps(), localLabel("__leave", m));
+  writeCall(c.jumps(), routineLabel(routineLabel(c, "2>r")));
   writeLocalLabel(c.out, "__loop", m);
 }
 
@@ -152,11 +152,11 @@ void plusLoopWord(Compiler& c) {
 void leaveWord(Compiler& c) {
   if (c.flow.loops.empty()) c.fail("Stack underflow!", kExitStack);
   std::int32_t m = c.flow.dos.empty() ? c.flow.loops.back() : c.flow.dos.back();
-  writeCall(c, {"_2rdrop"});
-  writeJump(c, localLabel("__leave", m));
+  writeCall(c.jumps(), {"_2rdrop"});
+  writeJump(c.jumps(), localLabel("__leave", m));
 }
 
-void unloopWord(Compiler& c) { writeCall(c, {"_2rdrop"}); }
+void unloopWord(Compiler& c) { writeCall(c.jumps(), {"_2rdrop"}); }
 
 // case ... endcase is a chain of tests that share one end label: each
 // "of" tests the selector and jumps past its branch when it differs, each
@@ -171,15 +171,15 @@ void ofWord(Compiler& c) {
   if (frame.branchLabel >= 0) failOpenBranch(c);
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
   frame.branchLabel = c.flow.endifCounter++;
-  writeCall(c, {"_of_internal"});
-  writeJumpIfW(c, localLabel("__endif", frame.branchLabel));
+  writeCall(c.jumps(), {"_of_internal"});
+  writeJumpIfW(c.jumps(), localLabel("__endif", frame.branchLabel));
 }
 
 void endofWord(Compiler& c) {
   if (c.flow.cases.empty() || c.flow.cases.back().branchLabel < 0) failWithout(c, "endof", "of");
   CaseFrame& frame = c.flow.cases.back();
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
-  writeJump(c, localLabel("__endif", frame.endLabel));
+  writeJump(c.jumps(), localLabel("__endif", frame.endLabel));
   writeLocalLabel(c.out, "__endif", frame.branchLabel);
   frame.branchLabel = -1;
 }
@@ -189,7 +189,7 @@ void endcaseWord(Compiler& c) {
   if (frame.branchLabel >= 0) failOpenBranch(c);
   checkClosedSince(c, frame.ifDepth, frame.loopDepth);
   c.flow.cases.pop_back();
-  writeCall(c, {"_poptop"});
+  writeCall(c.jumps(), {"_poptop"});
   writeLocalLabel(c.out, "__endif", frame.endLabel);
 }
 

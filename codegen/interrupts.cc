@@ -14,7 +14,7 @@ void beginInterruptWord(Compiler& c) {
   ColonWord& handler = openColonDefinition(c, kInterruptKind, defineColonWord);
   std::int32_t vector = c.pop();
   c.interrupts.push_back({vector, std::string(handler.label())});
-  if (longCalls(c)) {
+  if (c.settings.longCalls) {
     if (c.interrupts.size() > kLongVectorSlots) {
       c.fail("Too many interrupt handlers for -l (at most 4).", kExitLimit);
     }
@@ -27,7 +27,7 @@ void beginInterruptWord(Compiler& c) {
 
 void endInterruptWord(Compiler& c) {
   if (c.flow.anyOpen()) c.fail("Loop or if structure words not matched.", kExitBadWord);
-  writeJump(c, {"_INTERRUPT_EXIT"});
+  writeJump(c.jumps(), {"_INTERRUPT_EXIT"});
   writeBanner(c.out);
   c.compiling = false;
   c.inInterrupt = false;

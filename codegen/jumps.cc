@@ -1,7 +1,6 @@
 #include "codegen/jumps.h"
 
 #include "codegen/asm_output.h"
-#include "driver/compiler.h"
 
 namespace kestrel {
 
@@ -25,51 +24,49 @@ void loadPclath(AsmOutput& out, AsmLabel label) {
 
 }  // namespace
 
-bool longCalls(const Compiler& c) { return c.settings.longCalls; }
-
-void writeCall(Compiler& c, AsmLabel label) {
-  if (!longCalls(c)) {
-    writeLine(c.out, "\tcall ", label);
+void writeCall(JumpOutput j, AsmLabel label) {
+  if (!j.longCalls) {
+    writeLine(j.out, "\tcall ", label);
     return;
   }
-  loadPclath(c.out, label);
-  writeLine(c.out, "\tlcall ", label);
+  loadPclath(j.out, label);
+  writeLine(j.out, "\tlcall ", label);
 }
 
-void writeCallWithW(Compiler& c, std::string_view loadW, AsmLabel label) {
-  if (longCalls(c)) loadPclath(c.out, label);
-  c.out.line(loadW);
-  writeLine(c.out, longCalls(c) ? "\tlcall " : "\tcall ", label);
+void writeCallWithW(JumpOutput j, std::string_view loadW, AsmLabel label) {
+  if (j.longCalls) loadPclath(j.out, label);
+  j.out.line(loadW);
+  writeLine(j.out, j.longCalls ? "\tlcall " : "\tcall ", label);
 }
 
-void writeCallWithLiteral(Compiler& c, std::int32_t value, AsmLabel label) {
-  if (longCalls(c)) loadPclath(c.out, label);
-  c.out.text("\tmovlw ").hex(value).endLine();
-  writeLine(c.out, longCalls(c) ? "\tlcall " : "\tcall ", label);
+void writeCallWithLiteral(JumpOutput j, std::int32_t value, AsmLabel label) {
+  if (j.longCalls) loadPclath(j.out, label);
+  j.out.text("\tmovlw ").hex(value).endLine();
+  writeLine(j.out, j.longCalls ? "\tlcall " : "\tcall ", label);
 }
 
-void writeJump(Compiler& c, AsmLabel label, std::string_view shortPrefix) {
-  writeLine(c.out, longCalls(c) ? std::string_view("\tlgoto ") : shortPrefix, label);
+void writeJump(JumpOutput j, AsmLabel label, std::string_view shortPrefix) {
+  writeLine(j.out, j.longCalls ? std::string_view("\tlgoto ") : shortPrefix, label);
 }
 
-void writeJumpIfW(Compiler& c, AsmLabel label) {
-  if (longCalls(c)) {
-    writeLine(c.out, "\tlgotonz ", label);
+void writeJumpIfW(JumpOutput j, AsmLabel label) {
+  if (j.longCalls) {
+    writeLine(j.out, "\tlgotonz ", label);
     return;
   }
-  c.out.line("\ttstfsz WREG");
-  writeLine(c.out, "\tgoto ", label);
+  j.out.line("\ttstfsz WREG");
+  writeLine(j.out, "\tgoto ", label);
 }
 
-void writeJumpIfFalse(Compiler& c, AsmLabel label, std::string_view shortPrefix) {
-  if (longCalls(c)) {
-    writeCall(c, {"_if_internal"});
-    writeLine(c.out, "\tlgotonz ", label);
+void writeJumpIfFalse(JumpOutput j, AsmLabel label, std::string_view shortPrefix) {
+  if (j.longCalls) {
+    writeCall(j, {"_if_internal"});
+    writeLine(j.out, "\tlgotonz ", label);
     return;
   }
-  c.out.line("\tcall _if_internal        ; sets wreg flag if false ");
-  c.out.line("\ttstfsz WREG              ; skip if not set");
-  writeLine(c.out, shortPrefix, label);
+  j.out.line("\tcall _if_internal        ; sets wreg flag if false ");
+  j.out.line("\ttstfsz WREG              ; skip if not set");
+  writeLine(j.out, shortPrefix, label);
 }
 
 }  // namespace kestrel

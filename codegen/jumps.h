@@ -11,7 +11,13 @@
 
 namespace kestrel {
 
-class Compiler;
+class AsmOutput;
+
+// Where calls and jumps are written, and whether in their long forms.
+struct JumpOutput {
+  AsmOutput& out;
+  bool longCalls;
+};
 
 // A label as the output writes it: text, then name, then number (in the
 // number format of the output) when number is not negative.
@@ -26,36 +32,34 @@ inline AsmLabel routineLabel(std::string_view mangledName) { return {"_", mangle
 // A numbered local label such as __endif0x3.
 inline AsmLabel localLabel(std::string_view prefix, std::int32_t n) { return {prefix, {}, n}; }
 
-bool longCalls(const Compiler& c);
-
 // A call of the routine at `label`. Short form: "\tcall " + label. Long
 // form: "\tmovlw high " + label, "\tmovwf PCLATH", "\tlcall " + label; it
 // changes W, so W cannot carry an argument (see writeCallWithW).
-void writeCall(Compiler& c, AsmLabel label);
+void writeCall(JumpOutput j, AsmLabel label);
 
 // A call of the routine at `label` with W set by `loadW` (one instruction
 // line, such as "\tmovlw 0x5"). Short form: loadW, then "\tcall " +
 // label. Long form: PCLATH is loaded first, then loadW, then the lcall.
-void writeCallWithW(Compiler& c, std::string_view loadW, AsmLabel label);
+void writeCallWithW(JumpOutput j, std::string_view loadW, AsmLabel label);
 
 // writeCallWithW with loadW = "\tmovlw " + value.
-void writeCallWithLiteral(Compiler& c, std::int32_t value, AsmLabel label);
+void writeCallWithLiteral(JumpOutput j, std::int32_t value, AsmLabel label);
 
 // A jump to `label`. Short form: shortPrefix + label (shortPrefix is
 // "\tgoto " or, where the output has always had two blanks, "\tgoto  ").
 // Long form: "\tlgoto " + label (a prelude macro that changes W).
-void writeJump(Compiler& c, AsmLabel label, std::string_view shortPrefix = "\tgoto ");
+void writeJump(JumpOutput j, AsmLabel label, std::string_view shortPrefix = "\tgoto ");
 
 // A jump to `label` taken when W is not zero; W and the flags carry
 // nothing afterwards. Short form: "\ttstfsz WREG", "\tgoto " + label.
 // Long form: "\tlgotonz " + label (a prelude macro).
-void writeJumpIfW(Compiler& c, AsmLabel label);
+void writeJumpIfW(JumpOutput j, AsmLabel label);
 
 // The flag test of if, until and while: takes the flag from the data
 // stack and jumps to `label` when it is false (zero). Short form: the call
 // of _if_internal and "tstfsz WREG" with their comments, then shortPrefix
 // + label. Long form: the long call of _if_internal, then "\tlgotonz " +
 // label.
-void writeJumpIfFalse(Compiler& c, AsmLabel label, std::string_view shortPrefix = "\tgoto ");
+void writeJumpIfFalse(JumpOutput j, AsmLabel label, std::string_view shortPrefix = "\tgoto ");
 
 }  // namespace kestrel

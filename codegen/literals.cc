@@ -37,7 +37,7 @@ bool compileTableFetch(Compiler& c, std::int32_t value, bool tail) {
   if (index < 0) return false;
   ++c.literals.referenceCount;
   if (!tail) {
-    writeCallWithLiteral(c, index, {"__fetch_lit"});
+    writeCallWithLiteral(c.jumps(), index, {"__fetch_lit"});
     return true;
   }
   c.out.text("\tmovlw ").hex(index).endLine();
@@ -52,9 +52,9 @@ void compileInlinePush(Compiler& c, std::int32_t value, bool tail) {
   AsmOutput& out = c.out;
   if (!tail) {
     if (lo == 0 && hi == 0) {
-      writeCall(c, {"_false"});
+      writeCall(c.jumps(), {"_false"});
     } else {
-      writeCallWithLiteral(c, lo, {"_push_byte_literal"});
+      writeCallWithLiteral(c.jumps(), lo, {"_push_byte_literal"});
       if (hi != 0) {
         out.text("\tmovlw ").hex(hi).endLine();
         out.line("\tmovwf THIGH");
@@ -85,7 +85,7 @@ void compileLiteral(Compiler& c, std::int32_t value) {
 
 void compileTailLiteral(Compiler& c, std::int32_t value) {
   checkRange(c, value);
-  if (longCalls(c)) {
+  if (c.settings.longCalls) {
     // The tail jumps pass W to the routine, which a long jump cannot do:
     // call it and return.
     if (!compileTableFetch(c, value, false)) compileInlinePush(c, value, false);

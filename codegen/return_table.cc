@@ -12,8 +12,8 @@ void compileRcallReference(Compiler& c, std::string_view label) {
   c.out.text("\tmovlw ").hex(n).endLine();
   // The long jump changes W: the return number goes to the RCALL word in
   // PRODL instead (see rcallColonWord).
-  if (longCalls(c)) c.out.line("\tmovwf PRODL");
-  writeJump(c, routineLabel(label));
+  if (c.settings.longCalls) c.out.line("\tmovwf PRODL");
+  writeJump(c.jumps(), routineLabel(label));
   c.out.text("__RETNUM").hex(n).endLine();
   if (++c.returnCount > kMaxReturnReferences) {
     c.fail("Error: Return table overflow.", kExitLimit);

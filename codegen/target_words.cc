@@ -37,9 +37,9 @@ bool lookaheadIs(const Compiler& c, std::string_view word) {
 void writeCallOrJump(Compiler& c, std::string_view label) {
   if (!c.noTailCall && (lookaheadIs(c, ";") || lookaheadIs(c, "exit"))) {
     c.deferredReturn = true;
-    writeJump(c, routineLabel(label));
+    writeJump(c.jumps(), routineLabel(label));
   } else {
-    writeCall(c, routineLabel(label));
+    writeCall(c.jumps(), routineLabel(label));
   }
 }
 
@@ -55,19 +55,19 @@ bool foldFetchOrStore(Compiler& c, std::int32_t value) {
     writeEcho(out, *next);
     out.text("\tmovpf THIGH, ").hex(a).endLine();
     out.text("\tmovpf TLOW, ").hex(b).endLine();
-    writeCall(c, {"_poptop"});
+    writeCall(c.jumps(), {"_poptop"});
   } else if (equalsNoCase(*next, "c!")) {
     writeEcho(out, *next);
     out.text("\tmovpf TLOW, ").hex(a).endLine();
-    writeCall(c, {"_poptop"});
+    writeCall(c.jumps(), {"_poptop"});
   } else if (equalsNoCase(*next, "@")) {
     writeEcho(out, *next);
-    writeCall(c, {"_pushtop"});
+    writeCall(c.jumps(), {"_pushtop"});
     out.text("\tmovfp ").hex(a).text(", THIGH").endLine();
     out.text("\tmovfp ").hex(b).text(", TLOW").endLine();
   } else if (equalsNoCase(*next, "c@")) {
     writeEcho(out, *next);
-    writeCall(c, {"_pushtop"});
+    writeCall(c.jumps(), {"_pushtop"});
     out.text("\tmovfp ").hex(a).text(", TLOW").endLine();
     out.line("\tclrf THIGH, F");
   } else {
@@ -120,7 +120,7 @@ void AliasWord::execute(Compiler& c) { target_->execute(c); }
 
 void compileReturn(Compiler& c) {
   if (c.noTailCall) {
-    writeJump(c, {"__rcall_return"});
+    writeJump(c.jumps(), {"__rcall_return"});
   } else if (!c.deferredReturn) {
     c.out.line("\treturn");
   } else {

@@ -12,6 +12,7 @@
 #include "codegen/asm_output.h"
 #include "codegen/control_flow.h"
 #include "codegen/interrupts.h"
+#include "codegen/jumps.h"
 #include "codegen/labels.h"
 #include "codegen/literals.h"
 #include "reader/dictionary.h"
@@ -68,6 +69,8 @@ class Compiler {
   std::FILE* console;
   std::FILE* errors;
   AsmOutput out;
+  // The output as calls and jumps are written into it.
+  JumpOutput jumps() { return {out, settings.longCalls}; }
 
   SourceStack sources;
   Tokenizer tokens{sources};

@@ -54,7 +54,7 @@ void copyAssemblyBlock(Compiler& c) {
   for (;;) {
     if (readUpTo(c.sources, '\n', kAssemblyLinePiece, line) == 0) break;  // the end of the input
     if (line.size() >= 7 && equalsNoCase(std::string_view(line).substr(0, 7), "endcode")) break;
-    if (longCalls(c) && !shortCalls) shortCalls = usesShortCallOrGoto(line);
+    if (c.settings.longCalls && !shortCalls) shortCalls = usesShortCallOrGoto(line);
     c.out.line(line);
     c.labels.learnDefinitions(line);
   }
@@ -89,8 +89,8 @@ void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, defineColo
 void rcallColonWord(Compiler& c) {
   openColonDefinition(c, kRcallKind, defineRcallWord);
   // The caller's return number comes in W, or in PRODL with long calls.
-  if (longCalls(c)) {
-    writeCallWithW(c, "\tmovfp PRODL, WREG", {"__rcall_prologue"});
+  if (c.settings.longCalls) {
+    writeCallWithW(c.jumps(), "\tmovfp PRODL, WREG", {"__rcall_prologue"});
   } else {
     c.out.line("\tcall __rcall_prologue");
   }

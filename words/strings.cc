@@ -30,10 +30,10 @@ std::string readStringText(Compiler& c) {
 // with its length in W.
 void compileStringAddress(Compiler& c, const std::string& text, AsmLabel routine) {
   std::int32_t n = c.strings.add(text);
-  writeCallWithW(c, "\tmovlw low _string_" + hexNumber(n), {"_push_byte_literal"});
+  writeCallWithW(c.jumps(), "\tmovlw low _string_" + hexNumber(n), {"_push_byte_literal"});
   c.out.text("\tmovlw high _string_").hex(n).endLine();
   c.out.line("\tmovwf THIGH");
-  writeCallWithLiteral(c, static_cast<std::int32_t>(text.size()), routine);
+  writeCallWithLiteral(c.jumps(), static_cast<std::int32_t>(text.size()), routine);
 }
 
 void requireRomStrings(Compiler& c) {
@@ -127,8 +127,8 @@ void printRomStringWord(Compiler& c) {
   requireRomStrings(c);
   std::string text = readStringText(c);
   RomStrings& rom = c.rom;
-  if (longCalls(c)) {
-    writeCallWithLiteral(c, rom.count, {"_romtype"});
+  if (c.settings.longCalls) {
+    writeCallWithLiteral(c.jumps(), rom.count, {"_romtype"});
   } else {
     c.out.text("\tmovlw\t").hex(rom.count).endLine();
     c.out.line("\tcall _romtype ;");
