@@ -91,6 +91,12 @@ TEST_F(HostFilesTest, FileBesideTheTargetIsNamedAfterItAndNeverReused) {
   EXPECT_TRUE(replaceFile(first, path("out.asm")));
   EXPECT_EQ(read(path("out.asm")), "");
   EXPECT_FALSE(fs::exists(first));
+  // A target that does not exist yet is simply made.
+  EXPECT_TRUE(replaceFile(second, path("new.asm")));
+  EXPECT_TRUE(fs::exists(path("new.asm")));
+  EXPECT_FALSE(fs::exists(second));
+  EXPECT_FALSE(replaceFile(second, path("out.asm")));  // gone already
+  EXPECT_EQ(read(path("out.asm")), "");
 
   std::string none;
   EXPECT_EQ(createFileBeside(path("no/such/dir/out.asm"), none), nullptr);
