@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "codegen/target_words.h"
+#include "words/target_words.h"
 #include "reader/dictionary.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// Interrupt handlers and the vector table that jumps to them.
+// The interrupt vector table, which jumps to the handlers a program defines.
 #pragma once
 
 #include <cstddef>
@@ -9,15 +9,12 @@
 namespace kestrel {
 
 class AsmOutput;
-class Compiler;
 
 struct InterruptHandler {
   std::int32_t vector;  // the vector address, as given
   std::string label;    // the handler's mangled name
 };
 
-void beginInterruptWord(Compiler& c);  // :interrupt
-void endInterruptWord(Compiler& c);    // interrupt;
 // With long calls the stub at each vector ends in a jump to a slot in page
 // 0 that the prelude keeps free (KVECSLOTS); the slot calls
 // _INTERRUPT_ENTER and jumps to the handler, wherever it lies.

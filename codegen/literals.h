@@ -6,10 +6,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "codegen/jumps.h"
+
 namespace kestrel {
 
 class AsmOutput;
-class Compiler;
 
 class LiteralTable {
  public:
@@ -28,17 +29,14 @@ class LiteralTable {
   std::unordered_map<std::int32_t, int> indexOf_;
 };
 
-// The push of a number inside a definition.
-void compileLiteral(Compiler& c, std::int32_t value);
-// The push that ends a value word's routine with a jump.
-void compileTailLiteral(Compiler& c, std::int32_t value);
-// Compiles a number met in compilation state: a reference to the value word
-// of equal value if there is one, else a literal.
-void compileNumber(Compiler& c, std::int32_t value);
-void writeLiteralTable(const LiteralTable& table, AsmOutput& out);
+// Writes the push of `value` (a 16-bit number) inside a definition: a fetch
+// from `table` when `useTable` and the value has a high byte and a place in
+// the table, else a push of its bytes in line.
+void writeLiteral(JumpOutput j, LiteralTable& table, std::int32_t value, bool useTable);
+// The same push as the end of a routine: it ends in a jump whose routine
+// returns to the caller (with long calls, a call and a return).
+void writeTailLiteral(JumpOutput j, LiteralTable& table, std::int32_t value, bool useTable);
 
-// Built-in words.
-void literalWord(Compiler& c);
-void doubleWord(Compiler& c);
+void writeLiteralTable(const LiteralTable& table, AsmOutput& out);
 
 }  // namespace kestrel

@@ -2,22 +2,16 @@
 
 #include "codegen/asm_output.h"
 #include "codegen/jumps.h"
-#include "driver/compiler.h"
-#include "reader/diagnostics.h"
 
 namespace kestrel {
 
-void compileRcallReference(Compiler& c, std::string_view label) {
-  std::int32_t n = c.returnCount;
-  c.out.text("\tmovlw ").hex(n).endLine();
+void writeRcallReference(JumpOutput j, std::int32_t number, std::string_view label) {
+  j.out.text("\tmovlw ").hex(number).endLine();
   // The long jump changes W: the return number goes to the RCALL word in
   // PRODL instead (see rcallColonWord).
-  if (c.settings.longCalls) c.out.line("\tmovwf PRODL");
-  writeJump(c.jumps(), routineLabel(label));
-  c.out.text("__RETNUM").hex(n).endLine();
-  if (++c.returnCount > kMaxReturnReferences) {
-    c.fail("Error: Return table overflow.", kExitLimit);
-  }
+  if (j.longCalls) j.out.line("\tmovwf PRODL");
+  writeJump(j, routineLabel(label));
+  j.out.text("__RETNUM").hex(number).endLine();
 }
 
 void writeReturnTable(std::int32_t count, AsmOutput& out) {

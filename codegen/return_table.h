@@ -5,14 +5,17 @@
 #include <cstdint>
 #include <string_view>
 
+#include "codegen/jumps.h"
+
 namespace kestrel {
 
 class AsmOutput;
-class Compiler;
 
 inline constexpr std::int32_t kMaxReturnReferences = 255;
 
-void compileRcallReference(Compiler& c, std::string_view label);
+// A reference to the RCALL word labelled `label` (its mangled name) that
+// returns through entry `number` of the return table.
+void writeRcallReference(JumpOutput j, std::int32_t number, std::string_view label);
 void writeReturnTable(std::int32_t count, AsmOutput& out);
 
 }  // namespace kestrel

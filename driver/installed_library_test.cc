@@ -57,7 +57,7 @@ class InstalledLibraryTest : public testing::Test {
     std::FILE* console = std::tmpfile();
     std::FILE* errors = std::tmpfile();
     Compiler compiler(console, errors);
-    compiler.settings.libraryDir = installedLibraryDir(root_ / "bin" / "kcomp", "../share/kestrel");
+    compiler.setLibraryDir(installedLibraryDir(root_ / "bin" / "kcomp", "../share/kestrel"));
     int status = compiler.run(args, nullptr);
     std::rewind(errors);
     errors_.clear();

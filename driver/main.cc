@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   // process ends right after. Freeing a large program's words one by one
   // would cost as much as a tenth of the run.
   static auto* compiler = new kestrel::Compiler(stdout, stderr);
-  compiler->settings.libraryDir = kestrel::installedLibraryDir(
-      kestrel::executablePath(argc > 0 ? argv[0] : nullptr), KESTREL_LIBRARY_FROM_BIN);
+  compiler->setLibraryDir(kestrel::installedLibraryDir(
+      kestrel::executablePath(argc > 0 ? argv[0] : nullptr), KESTREL_LIBRARY_FROM_BIN));
   return compiler->run(args, std::getenv("KR_LIB"));
 }

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "codegen/target_words.h"
+#include "words/target_words.h"
 #include "reader/text.h"
 
 namespace kestrel {

@@ -1,6 +1,6 @@
 // Dictionary entries. Every name the outer interpreter can act on is a Word:
 // a built-in HostWord that runs a routine of the compiler, or one of the
-// target word kinds (codegen/target_words.h) that the program defines.
+// target word kinds (words/target_words.h) that the program defines.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 namespace kestrel {
 
-class Compiler;
+struct RunState;
 
 // Words are made by their dictionary (Dictionary::define), which also holds
 // the text of their names.
@@ -22,7 +22,7 @@ class Word {
 
   // The name exactly as written where the word was defined.
   std::string_view name() const { return {name_, nameSize_}; }
-  virtual void execute(Compiler& compiler) = 0;
+  virtual void execute(RunState& compiler) = 0;
 
  private:
   // Kept as a pointer and a 32-bit size: a million words in a large
@@ -33,9 +33,9 @@ class Word {
 
 class HostWord final : public Word {
  public:
-  using Handler = void (*)(Compiler&);
+  using Handler = void (*)(RunState&);
   HostWord(std::string_view name, Handler handler) : Word(name), handler_(handler) {}
-  void execute(Compiler& compiler) override { handler_(compiler); }
+  void execute(RunState& compiler) override { handler_(compiler); }
 
  private:
   Handler handler_;

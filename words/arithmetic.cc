@@ -3,8 +3,9 @@
 #include <cinttypes>
 #include <cstdio>
 
-#include "driver/compiler.h"
 #include "reader/diagnostics.h"
+#include "words/builtin_words.h"
+#include "words/run_state.h"
 
 namespace kestrel {
 
@@ -15,20 +16,20 @@ std::int32_t wrap(std::uint32_t value) { return static_cast<std::int32_t>(value)
 std::uint32_t bits(std::int32_t value) { return static_cast<std::uint32_t>(value); }
 
 template <typename Op>
-void binary(Compiler& c, Op op) {
+void binary(RunState& c, Op op) {
   std::int32_t a = c.pop();
   std::int32_t b = c.pop();
   c.push(op(b, a));
 }
 
 template <typename Op>
-void unary(Compiler& c, Op op) {
+void unary(RunState& c, Op op) {
   c.push(op(c.pop()));
 }
 
 // Division truncates toward zero, as "/" and "mod" do on the target; the
 // one quotient that does not fit wraps.
-std::int32_t dividend(Compiler& c, std::int32_t& divisor) {
+std::int32_t dividend(RunState& c, std::int32_t& divisor) {
   divisor = c.pop();
   std::int32_t b = c.pop();
   if (divisor == 0) c.fail("Division by zero.", kExitLimit);
@@ -40,132 +41,147 @@ std::int32_t shifted(std::int32_t value, std::int32_t count, bool left) {
   return wrap(left ? bits(value) << count : bits(value) >> count);
 }
 
-}  // namespace
-
-void addWord(Compiler& c) {
+void addWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return wrap(bits(b) + bits(a)); });
 }
 
-void subtractWord(Compiler& c) {
+void subtractWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return wrap(bits(b) - bits(a)); });
 }
 
-void multiplyWord(Compiler& c) {
+void multiplyWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return wrap(bits(b) * bits(a)); });
 }
 
-void andWord(Compiler& c) {
+void andWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b & a; });
 }
 
-void orWord(Compiler& c) {
+void orWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b | a; });
 }
 
-void equalWord(Compiler& c) {
+void equalWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b == a ? 1 : 0; });
 }
 
-void zeroEqualWord(Compiler& c) { c.push(c.pop() == 0 ? 1 : 0); }
+void zeroEqualWord(RunState& c) { c.push(c.pop() == 0 ? 1 : 0); }
 
-void divideWord(Compiler& c) {
+void divideWord(RunState& c) {
   std::int32_t a = 0;
   std::int32_t b = dividend(c, a);
   c.push(a == -1 ? wrap(0u - bits(b)) : b / a);
 }
 
-void modWord(Compiler& c) {
+void modWord(RunState& c) {
   std::int32_t a = 0;
   std::int32_t b = dividend(c, a);
   c.push(a == -1 ? 0 : b % a);
 }
 
-void negateWord(Compiler& c) {
+void negateWord(RunState& c) {
   unary(c, [](std::int32_t a) { return wrap(0u - bits(a)); });
 }
 
-void invertWord(Compiler& c) {
+void invertWord(RunState& c) {
   unary(c, [](std::int32_t a) { return ~a; });
 }
 
-void xorWord(Compiler& c) {
+void xorWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b ^ a; });
 }
 
-void lshiftWord(Compiler& c) {
+void lshiftWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return shifted(b, a, true); });
 }
 
-void rshiftWord(Compiler& c) {
+void rshiftWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return shifted(b, a, false); });
 }
 
-void onePlusWord(Compiler& c) {
+void onePlusWord(RunState& c) {
   unary(c, [](std::int32_t a) { return wrap(bits(a) + 1u); });
 }
 
-void oneMinusWord(Compiler& c) {
+void oneMinusWord(RunState& c) {
   unary(c, [](std::int32_t a) { return wrap(bits(a) - 1u); });
 }
 
-void twoStarWord(Compiler& c) {
+void twoStarWord(RunState& c) {
   unary(c, [](std::int32_t a) { return wrap(bits(a) << 1); });
 }
 
-void twoSlashWord(Compiler& c) {
+void twoSlashWord(RunState& c) {
   unary(c, [](std::int32_t a) { return a >> 1; });  // arithmetic shift
 }
 
-void minWord(Compiler& c) {
+void minWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b < a ? b : a; });
 }
 
-void maxWord(Compiler& c) {
+void maxWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b > a ? b : a; });
 }
 
-void absWord(Compiler& c) {
+void absWord(RunState& c) {
   unary(c, [](std::int32_t a) { return a < 0 ? wrap(0u - bits(a)) : a; });
 }
 
-void lessWord(Compiler& c) {
+void lessWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b < a ? 1 : 0; });
 }
 
-void greaterWord(Compiler& c) {
+void greaterWord(RunState& c) {
   binary(c, [](std::int32_t b, std::int32_t a) { return b > a ? 1 : 0; });
 }
 
-void dupWord(Compiler& c) {
+void dupWord(RunState& c) {
   std::int32_t a = c.pop();
   c.push(a);
   c.push(a);
 }
 
-void dropWord(Compiler& c) { c.pop(); }
+void dropWord(RunState& c) { c.pop(); }
 
-void swapWord(Compiler& c) {
-  std::int32_t a = c.pop();
-  std::int32_t b = c.pop();
-  c.push(a);
-  c.push(b);
-}
-
-void overWord(Compiler& c) {
+void swapWord(RunState& c) {
   std::int32_t a = c.pop();
   std::int32_t b = c.pop();
+  c.push(a);
+  c.push(b);
+}
+
+void overWord(RunState& c) {
+  std::int32_t a = c.pop();
+  std::int32_t b = c.pop();
   c.push(b);
   c.push(a);
   c.push(b);
 }
 
-void cellsWord(Compiler& c) { c.push(wrap(bits(c.pop()) * 2u)); }
+void cellsWord(RunState& c) { c.push(wrap(bits(c.pop()) * 2u)); }
 
-void printWord(Compiler& c) { std::fprintf(c.console, "%" PRId32, c.pop()); }
+void printWord(RunState& c) { std::fprintf(c.console, "%" PRId32, c.pop()); }
 
-void crWord(Compiler& c) {
+void crWord(RunState& c) {
   std::fputc('\n', c.console);
   std::fflush(c.console);
+}
+
+void noEffectWord(RunState&) {}  // chars: a character takes one address unit
+
+}  // namespace
+
+void registerArithmeticWords(RunState& c) {
+  enterWords(c, c.interpretWords,
+             {{"+", addWord}, {"-", subtractWord}, {"*", multiplyWord}, {"and", andWord}, {"or", orWord},
+              {"=", equalWord}, {"0=", zeroEqualWord}, {"cells", cellsWord}, {"chars", noEffectWord},
+              {".", printWord}, {"cr", crWord}});
+  enterWords(c, c.yieldingInterpretWords,
+             {{"/", divideWord}, {"mod", modWord}, {"negate", negateWord}, {"invert", invertWord},
+              {"xor", xorWord}, {"lshift", lshiftWord}, {"rshift", rshiftWord}, {"1+", onePlusWord},
+              {"1-", oneMinusWord}, {"2*", twoStarWord}, {"2/", twoSlashWord}, {"min", minWord},
+              {"max", maxWord}, {"abs", absWord}, {"dup", dupWord}, {"drop", dropWord},
+              {"swap", swapWord}, {"over", overWord}, {"<", lessWord}, {">", greaterWord}});
 }
 
 }  // namespace kestrel

@@ -1,8 +1,8 @@
 #include "words/conditional.h"
 
-#include "driver/compiler.h"
-#include "reader/raw_text.h"
 #include "reader/text.h"
+#include "words/builtin_words.h"
+#include "words/run_state.h"
 
 namespace kestrel {
 
@@ -14,7 +14,7 @@ enum class SkipEnd { kElseOrThen, kThenOnly };
 // "[else]" of the same level), consuming it. Nested conditionals are
 // followed with a depth count, not recursion. The end of the file ends the
 // skipped part.
-void skipConditional(Compiler& c, SkipEnd stopAt) {
+void skipConditional(RunState& c, SkipEnd stopAt) {
   std::size_t depth = 0;
   for (;;) {
     std::string_view word = c.tokens.next();
@@ -30,20 +30,21 @@ void skipConditional(Compiler& c, SkipEnd stopAt) {
   }
 }
 
-}  // namespace
-
-void commentWord(Compiler& c) { skipComment(c.sources); }
-
-void showCommentWord(Compiler& c) { showComment(c.sources, c.console); }
-
-void lineCommentWord(Compiler& c) { skipLine(c.sources); }
-
-void ifDirectiveWord(Compiler& c) {
+void ifDirectiveWord(RunState& c) {
   if (c.pop() == 0) skipConditional(c, SkipEnd::kElseOrThen);
 }
 
-void elseDirectiveWord(Compiler& c) { skipConditional(c, SkipEnd::kThenOnly); }
+void elseDirectiveWord(RunState& c) { skipConditional(c, SkipEnd::kThenOnly); }
 
-void noEffectWord(Compiler&) {}
+void thenDirectiveWord(RunState&) {}
+
+}  // namespace
+
+void registerConditionalWords(RunState& c) {
+  for (Dictionary* words : {&c.interpretWords, &c.compileWords}) {
+    enterWords(c, *words,
+               {{"[if]", ifDirectiveWord}, {"[else]", elseDirectiveWord}, {"[then]", thenDirectiveWord}});
+  }
+}
 
 }  // namespace kestrel

@@ -1,16 +1,10 @@
-// Comments and conditional compilation: "(", "assert(", ".(", "\", "[if]",
-// "[else]", "[then]", and "chars", which does nothing.
+// Conditional compilation: "[if]", "[else]" and "[then]", in both states.
 #pragma once
 
 namespace kestrel {
 
-class Compiler;
+struct RunState;
 
-void commentWord(Compiler& c);       // ( and assert(
-void showCommentWord(Compiler& c);   // .(
-void lineCommentWord(Compiler& c);   // backslash
-void ifDirectiveWord(Compiler& c);   // [if]
-void elseDirectiveWord(Compiler& c); // [else]
-void noEffectWord(Compiler& c);      // [then] and chars
+void registerConditionalWords(RunState& c);
 
 }  // namespace kestrel

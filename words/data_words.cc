@@ -1,12 +1,13 @@
 #include "words/data_words.h"
 
 #include "codegen/asm_output.h"
-#include "codegen/literals.h"
 #include "codegen/mangle.h"
 #include "codegen/routine_block.h"
-#include "codegen/target_words.h"
-#include "driver/compiler.h"
 #include "reader/diagnostics.h"
+#include "words/builtin_words.h"
+#include "words/literal_words.h"
+#include "words/run_state.h"
+#include "words/target_words.h"
 
 namespace kestrel {
 
@@ -14,7 +15,7 @@ namespace {
 
 // Reads the name, places an area of `size` bytes in the first bank with
 // room, writes its address line and defines the name as its address.
-void allocateData(Compiler& c, std::uint32_t size) {
+void allocateData(RunState& c, std::uint32_t size) {
   std::string name(c.tokens.next());
   auto value = c.banks.allocate(size);
   if (!value) c.fail("\nCan not allocate data structure.", kExitNoRoom);
@@ -33,7 +34,7 @@ void allocateData(Compiler& c, std::uint32_t size) {
 
 }  // namespace
 
-void defineConstant(Compiler& c, const std::string& name, std::int32_t value, const std::string* label) {
+void defineConstant(RunState& c, const std::string& name, std::int32_t value, const std::string* label) {
   if (ValueWord* earlier = defineValueWord(c, name, value, label)) {
     c.out.text("; ").text(name).text(" aliased to ").text(earlier->name()).endLine();
   } else {
@@ -47,19 +48,29 @@ void defineConstant(Compiler& c, const std::string& name, std::int32_t value, co
   c.define<HostConstant>(c.interpretWords, name, value);
 }
 
-void constantWord(Compiler& c) {
+namespace {
+
+void constantWord(RunState& c) {
   std::string name(c.tokens.next());
   defineConstant(c, name, c.pop());
 }
 
-void cvariableWord(Compiler& c) { allocateData(c, 1); }
-void variableWord(Compiler& c) { allocateData(c, 2); }
-void twoVariableWord(Compiler& c) { allocateData(c, 4); }
+void cvariableWord(RunState& c) { allocateData(c, 1); }
+void variableWord(RunState& c) { allocateData(c, 2); }
+void twoVariableWord(RunState& c) { allocateData(c, 4); }
 
-void arrayWord(Compiler& c) {
+void arrayWord(RunState& c) {
   std::int32_t size = c.pop();
   c.out.text(";").hex(size).text(" bytes allocated to array.").endLine();
   allocateData(c, static_cast<std::uint32_t>(size));
+}
+
+}  // namespace
+
+void registerDataWords(RunState& c) {
+  enterWords(c, c.interpretWords,
+             {{"constant", constantWord}, {"variable", variableWord}, {"cvariable", cvariableWord},
+              {"2variable", twoVariableWord}, {"array", arrayWord}});
 }
 
 }  // namespace kestrel

@@ -7,19 +7,15 @@
 
 namespace kestrel {
 
-class Compiler;
+struct RunState;
 
 // Gives `name` the value: a value word (or an alias of an earlier one with
 // equal value) whose routine pushes it, and an interpret-time twin. A data
 // word passes the label it chose; a constant gets one.
-void defineConstant(Compiler& c, const std::string& name, std::int32_t value,
+void defineConstant(RunState& c, const std::string& name, std::int32_t value,
                     const std::string* label = nullptr);
 
-// Built-in words.
-void constantWord(Compiler& c);
-void cvariableWord(Compiler& c);
-void variableWord(Compiler& c);
-void twoVariableWord(Compiler& c);  // 2variable
-void arrayWord(Compiler& c);
+// constant, variable, cvariable, 2variable and array.
+void registerDataWords(RunState& c);
 
 }  // namespace kestrel

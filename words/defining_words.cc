@@ -4,11 +4,12 @@
 #include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "codegen/routine_block.h"
-#include "codegen/target_words.h"
-#include "driver/compiler.h"
 #include "reader/diagnostics.h"
 #include "reader/raw_text.h"
 #include "reader/text.h"
+#include "words/builtin_words.h"
+#include "words/run_state.h"
+#include "words/target_words.h"
 
 namespace kestrel {
 
@@ -18,7 +19,7 @@ namespace {
 // several pieces.
 constexpr std::size_t kAssemblyLinePiece = 198;
 
-ColonWord* defineRcallWord(Compiler& c, std::string_view name) {
+ColonWord* defineRcallWord(RunState& c, std::string_view name) {
   ColonWord* word = c.define<RcallWord>(c.compileWords, name);
   assignLabel(c, *word);
   return word;
@@ -48,7 +49,7 @@ bool usesShortCallOrGoto(std::string_view line) {
 // With long calls, code that uses CALL or GOTO must lie in page 0
 // (lib/kcomp.inc, "Program memory pages"): the prelude's kinpage0 macro
 // after it ends the assembly with a message if it does not.
-void copyAssemblyBlock(Compiler& c) {
+void copyAssemblyBlock(RunState& c) {
   std::string line;
   bool shortCalls = false;
   for (;;) {
@@ -63,13 +64,13 @@ void copyAssemblyBlock(Compiler& c) {
 
 }  // namespace
 
-ColonWord* defineColonWord(Compiler& c, std::string_view name) {
+ColonWord* defineColonWord(RunState& c, std::string_view name) {
   ColonWord* word = c.define<ColonWord>(c.compileWords, name);
   assignLabel(c, *word);
   return word;
 }
 
-ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker define) {
+ColonWord& openColonDefinition(RunState& c, std::string_view kind, WordMaker define) {
   c.deferredReturn = false;
   ++c.wordsCount;
   std::string_view name = c.tokens.next();
@@ -82,11 +83,13 @@ ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker def
   return word;
 }
 
-void colonWord(Compiler& c) { openColonDefinition(c, kForthKind, defineColonWord); }
+namespace {
 
-void sleepColonWord(Compiler& c) { openColonDefinition(c, kSleepKind, defineColonWord); }
+void colonWord(RunState& c) { openColonDefinition(c, kForthKind, defineColonWord); }
 
-void rcallColonWord(Compiler& c) {
+void sleepColonWord(RunState& c) { openColonDefinition(c, kSleepKind, defineColonWord); }
+
+void rcallColonWord(RunState& c) {
   openColonDefinition(c, kRcallKind, defineRcallWord);
   // The caller's return number comes in W, or in PRODL with long calls.
   if (c.settings.longCalls) {
@@ -97,7 +100,7 @@ void rcallColonWord(Compiler& c) {
   c.noTailCall = true;
 }
 
-void codeWord(Compiler& c) {
+void codeWord(RunState& c) {
   std::string name(c.tokens.next());
   writeBanner(c.out);
   writeHeader(c.out, kCodeKind, name);
@@ -106,25 +109,35 @@ void codeWord(Compiler& c) {
   writeBanner(c.out);
 }
 
-void inlineCodeWord(Compiler& c) {
+void inlineCodeWord(RunState& c) {
   c.out.line("; Embedded assembly language.");
   copyAssemblyBlock(c);
   c.out.line("; End embedded assembly.");
 }
 
-void tickWord(Compiler& c) {
-  std::string name(c.tokens.next());
-  Word* word = c.compileWords.find(name);
-  if (word == nullptr) c.fail("Unrecognized word: " + name, kExitBadWord);
-  // The label of the word found, whatever letter case the token has.
-  c.out.text("\tpushaddr _").text(routineLabel(c, name)).endLine();
-}
-
-void orgWord(Compiler& c) {
+void orgWord(RunState& c) {
   std::int32_t address = c.pop();
   c.out.text("\torg\t").hex(address).endLine();
 }
 
-void unrememberWord(Compiler&) {}
+void unrememberWord(RunState&) {}
+
+void semicolonWord(RunState& c) {
+  if (c.flow.anyOpen()) c.fail("Loop or if structure words not matched.", kExitBadWord);
+  compileReturn(c);
+  writeBanner(c.out);
+  c.compiling = false;
+  c.noTailCall = false;
+  c.definition = nullptr;
+}
+
+}  // namespace
+
+void registerDefiningWords(RunState& c) {
+  enterWords(c, c.interpretWords,
+             {{":", colonWord}, {":zzz", sleepColonWord}, {"::", rcallColonWord}, {"code", codeWord},
+              {"org", orgWord}, {"unremember", unrememberWord}});
+  enterWords(c, c.compileWords, {{";", semicolonWord}, {"[code]", inlineCodeWord}});
+}
 
 }  // namespace kestrel

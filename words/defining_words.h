@@ -1,6 +1,5 @@
-// The words that open a new routine in the output and enter it into the
-// compile dictionary, and the words that place code: ":", ":zzz", "::",
-// "code", "[code]", "[']", "org" and "unremember".
+// The words that open and close a routine in the output and enter it into
+// the compile dictionary, and the words that place code.
 #pragma once
 
 #include <string_view>
@@ -8,25 +7,19 @@
 namespace kestrel {
 
 class ColonWord;
-class Compiler;
+struct RunState;
 
 // Makes and enters the word of a new definition.
-using WordMaker = ColonWord* (*)(Compiler& c, std::string_view name);
-ColonWord* defineColonWord(Compiler& c, std::string_view name);
+using WordMaker = ColonWord* (*)(RunState& c, std::string_view name);
+ColonWord* defineColonWord(RunState& c, std::string_view name);
 
 // Opens a colon-style definition: clears the deferred return, counts the
 // word, reads its name, writes the banner, header and label lines, enters
 // the word made by `make` and switches to compilation state.
-ColonWord& openColonDefinition(Compiler& c, std::string_view kind, WordMaker make);
+ColonWord& openColonDefinition(RunState& c, std::string_view kind, WordMaker make);
 
-// Built-in words.
-void colonWord(Compiler& c);        // :
-void sleepColonWord(Compiler& c);   // :zzz
-void rcallColonWord(Compiler& c);   // ::
-void codeWord(Compiler& c);         // code
-void inlineCodeWord(Compiler& c);   // [code]
-void tickWord(Compiler& c);         // [']
-void orgWord(Compiler& c);
-void unrememberWord(Compiler& c);
+// ":", ":zzz", "::", "code", "org" and "unremember" between definitions;
+// ";" and "[code]" inside them.
+void registerDefiningWords(RunState& c);
 
 }  // namespace kestrel

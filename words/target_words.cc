@@ -1,10 +1,10 @@
-#include "codegen/target_words.h"
+#include "words/target_words.h"
 
 #include "codegen/jumps.h"
 #include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"
-#include "driver/compiler.h"
+#include "words/run_state.h"
 #include "reader/diagnostics.h"
 #include "reader/raw_text.h"
 #include "reader/text.h"
@@ -15,7 +15,7 @@ namespace {
 
 // Peeks past "(" and "\" comments, so that the pending lookahead token, if
 // any, is the next token that is not a comment. No echo lines are written.
-void skipCommentsAhead(Compiler& c) {
+void skipCommentsAhead(RunState& c) {
   while (c.sources.good()) {
     std::string_view token = c.tokens.peek();
     if (token == "(") {
@@ -29,12 +29,12 @@ void skipCommentsAhead(Compiler& c) {
   }
 }
 
-bool lookaheadIs(const Compiler& c, std::string_view word) {
+bool lookaheadIs(const RunState& c, std::string_view word) {
   auto next = c.tokens.lookahead();
   return next && equalsNoCase(*next, word);
 }
 
-void writeCallOrJump(Compiler& c, std::string_view label) {
+void writeCallOrJump(RunState& c, std::string_view label) {
   if (!c.noTailCall && (lookaheadIs(c, ";") || lookaheadIs(c, "exit"))) {
     c.deferredReturn = true;
     writeJump(c.jumps(), routineLabel(label));
@@ -45,7 +45,7 @@ void writeCallOrJump(Compiler& c, std::string_view label) {
 
 // With the speed option, a value in the register range followed by a fetch
 // or store compiles to direct register moves. Returns true when it did.
-bool foldFetchOrStore(Compiler& c, std::int32_t value) {
+bool foldFetchOrStore(RunState& c, std::int32_t value) {
   auto next = c.tokens.lookahead();
   if (!c.settings.speed || (value >> 8) != 0 || !next) return false;
   std::int32_t a = value & 255;
@@ -87,38 +87,41 @@ void ColonWord::setLabel(std::string label) {
   }
 }
 
-std::string routineLabel(const Compiler& c, std::string_view name) {
+std::string routineLabel(const RunState& c, std::string_view name) {
   Word* word = c.compileWords.find(name);
   if (auto* alias = dynamic_cast<AliasWord*>(word)) return std::string(alias->target()->label());
   if (auto* target = dynamic_cast<ColonWord*>(word)) return std::string(target->label());
   return mangle(name);
 }
 
-void assignLabel(Compiler& c, ColonWord& word, LabelUse use) {
+void assignLabel(RunState& c, ColonWord& word, LabelUse use) {
   word.setLabel(c.labels.assign(word.name(), use));
 }
 
-void compileCall(Compiler& c, std::string_view label) {
+void compileCall(RunState& c, std::string_view label) {
   skipCommentsAhead(c);
   writeCallOrJump(c, label);
 }
 
-void ColonWord::execute(Compiler& c) { compileCall(c, label()); }
+void ColonWord::execute(RunState& c) { compileCall(c, label()); }
 
-void RcallWord::execute(Compiler& c) { compileRcallReference(c, label()); }
+void RcallWord::execute(RunState& c) {
+  writeRcallReference(c.jumps(), c.returnCount, label());
+  if (++c.returnCount > kMaxReturnReferences) c.fail("Error: Return table overflow.", kExitLimit);
+}
 
-void compileValueReference(Compiler& c, std::int32_t value, std::string_view label) {
+void compileValueReference(RunState& c, std::int32_t value, std::string_view label) {
   skipCommentsAhead(c);
   if (!foldFetchOrStore(c, value)) writeCallOrJump(c, label);
 }
 
-void ValueWord::execute(Compiler& c) { compileValueReference(c, value_, label()); }
+void ValueWord::execute(RunState& c) { compileValueReference(c, value_, label()); }
 
-void HostConstant::execute(Compiler& c) { c.push(value()); }
+void HostConstant::execute(RunState& c) { c.push(value()); }
 
-void AliasWord::execute(Compiler& c) { target_->execute(c); }
+void AliasWord::execute(RunState& c) { target_->execute(c); }
 
-void compileReturn(Compiler& c) {
+void compileReturn(RunState& c) {
   if (c.noTailCall) {
     writeJump(c.jumps(), {"__rcall_return"});
   } else if (!c.deferredReturn) {
@@ -129,7 +132,7 @@ void compileReturn(Compiler& c) {
   c.deferredReturn = false;
 }
 
-ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value,
+ValueWord* defineValueWord(RunState& c, std::string_view name, std::int32_t value,
                            const std::string* label) {
   if (ValueWord* earlier = c.compileWords.findByValue(value)) {
     c.define<AliasWord>(c.compileWords, name, earlier);
@@ -144,27 +147,5 @@ ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t valu
   c.compileWords.addValueWord(word, value, word->label());
   return nullptr;
 }
-
-void semicolonWord(Compiler& c) {
-  if (c.flow.anyOpen()) c.fail("Loop or if structure words not matched.", kExitBadWord);
-  compileReturn(c);
-  writeBanner(c.out);
-  c.compiling = false;
-  c.noTailCall = false;
-  c.definition = nullptr;
-}
-
-// Compiles a reference to the definition being compiled, as a use of its
-// name would after the definition.
-void recurseWord(Compiler& c) {
-  if (c.definition == nullptr) c.fail("recurse outside a definition.", kExitBadWord);
-  // A handler ends with the interrupt exit, not a return: it cannot be called.
-  if (!c.interrupts.empty() && c.interrupts.back().label == c.definition->label()) {
-    c.fail("recurse inside an interrupt handler.", kExitBadWord);
-  }
-  c.definition->execute(c);
-}
-
-void exitWord(Compiler& c) { compileReturn(c); }
 
 }  // namespace kestrel

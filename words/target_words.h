@@ -21,7 +21,7 @@ class ColonWord : public Word {
   // until one is given; the routine label is "_" followed by it.
   std::string_view label() const { return label_ ? *label_ : name(); }
   void setLabel(std::string label);
-  void execute(Compiler& c) override;
+  void execute(RunState& c) override;
 
  private:
   // Most names are their own label: only the others keep a second text.
@@ -32,7 +32,7 @@ class ColonWord : public Word {
 class RcallWord : public ColonWord {
  public:
   using ColonWord::ColonWord;
-  void execute(Compiler& c) override;
+  void execute(RunState& c) override;
 };
 
 // A constant or data address whose routine pushes the value. With the speed
@@ -41,7 +41,7 @@ class ValueWord : public ColonWord {
  public:
   ValueWord(std::string_view name, std::int32_t value) : ColonWord(name), value_(value) {}
   std::int32_t value() const { return value_; }
-  void execute(Compiler& c) override;
+  void execute(RunState& c) override;
 
  private:
   std::int32_t value_;
@@ -52,7 +52,7 @@ class ValueWord : public ColonWord {
 class HostConstant : public ValueWord {
  public:
   using ValueWord::ValueWord;
-  void execute(Compiler& c) override;
+  void execute(RunState& c) override;
 };
 
 // A second name for an earlier value word of equal value; compiles exactly
@@ -61,7 +61,7 @@ class AliasWord : public ColonWord {
  public:
   AliasWord(std::string_view name, ValueWord* target) : ColonWord(name), target_(target) {}
   ValueWord* target() const { return target_; }
-  void execute(Compiler& c) override;
+  void execute(RunState& c) override;
 
  private:
   ValueWord* target_;
@@ -69,28 +69,23 @@ class AliasWord : public ColonWord {
 
 // Compiles a call of `label`, or a tail jump when the next token (after
 // comments) is ";" or "exit" and tail calls are allowed.
-void compileCall(Compiler& c, std::string_view label);
+void compileCall(RunState& c, std::string_view label);
 // Compiles a reference to the value word labelled `label` that holds
 // `value`, as the word itself would.
-void compileValueReference(Compiler& c, std::int32_t value, std::string_view label);
+void compileValueReference(RunState& c, std::int32_t value, std::string_view label);
 // The return written by ";" and "exit".
-void compileReturn(Compiler& c);
+void compileReturn(RunState& c);
 // The label of the routine that the word `name` (found in any letter
 // case) runs: an alias runs its target's. A name with no routine gives its
 // mangled form.
-std::string routineLabel(const Compiler& c, std::string_view name);
+std::string routineLabel(const RunState& c, std::string_view name);
 // Gives a newly defined word its label.
-void assignLabel(Compiler& c, ColonWord& word, LabelUse use = LabelUse::kRoutine);
+void assignLabel(RunState& c, ColonWord& word, LabelUse use = LabelUse::kRoutine);
 // Enters a value word for `name`, or an alias when a value word of equal
 // value exists; returns that earlier word, or nullptr. A new value word
 // takes `label` when one is given (a data word chooses its label before),
 // else gets one.
-ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t value,
+ValueWord* defineValueWord(RunState& c, std::string_view name, std::int32_t value,
                            const std::string* label = nullptr);
-
-// Built-in words.
-void semicolonWord(Compiler& c);
-void exitWord(Compiler& c);
-void recurseWord(Compiler& c);
 
 }  // namespace kestrel

@@ -1,4 +1,4 @@
-#include "words/strings.h"
+#include "codegen/string_table.h"
 
 #include <gtest/gtest.h>
 

@@ -6,15 +6,15 @@
 
 namespace kestrel {
 
-class Compiler;
+struct RunState;
 
 // Reads and interprets the source file `name` and every file it includes,
 // to the end of `name`.
-void processFile(Compiler& c, const std::string& name);
+void processFile(RunState& c, const std::string& name);
 
-// Built-in words.
-void floadWord(Compiler& c);
-void leftBracketWord(Compiler& c);   // [
-void rightBracketWord(Compiler& c);  // ]
+// Starts reading the source file `name` (found as the input is) where the
+// current file stands; processFile reads on from it. A file read before in
+// the run is skipped with a warning.
+void includeFile(RunState& c, const std::string& name);
 
 }  // namespace kestrel

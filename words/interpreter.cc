@@ -1,11 +1,11 @@
-#include "reader/interpreter.h"
+#include "words/interpreter.h"
 
-#include "codegen/literals.h"
 #include "codegen/routine_block.h"
-#include "driver/compiler.h"
 #include "reader/diagnostics.h"
 #include "reader/include_path.h"
 #include "reader/text.h"
+#include "words/literal_words.h"
+#include "words/run_state.h"
 
 namespace kestrel {
 
@@ -15,7 +15,7 @@ namespace {
 // read before in this run (it is then skipped with a warning). The input
 // file may be any readable stream (a pipe, say); an included file must be a
 // regular file, so that an include of a device cannot read on forever.
-bool beginFile(Compiler& c, const std::string& name, bool included) {
+bool beginFile(RunState& c, const std::string& name, bool included) {
   std::string fullName = findSource(name, c.settings.includePath, c.settings.libraryDir);
   if (fullName.empty()) throwCannotOpen(name);
   if (!isReadableFile(fullName, included)) throwCannotOpen(name);
@@ -33,7 +33,7 @@ bool beginFile(Compiler& c, const std::string& name, bool included) {
 
 // Closes the file being read and resumes the one that included it, which
 // must still be the file that was being read.
-void endFile(Compiler& c) {
+void endFile(RunState& c) {
   std::string name = c.sources.current()->name();
   bool resumed = c.sources.pop();
   c.out.text("; End of file: ").text(name).text(".").endLine();
@@ -43,7 +43,7 @@ void endFile(Compiler& c) {
   }
 }
 
-void useNumber(Compiler& c, std::int32_t value) {
+void useNumber(RunState& c, std::int32_t value) {
   if (c.compiling) {
     compileNumber(c, value);
   } else {
@@ -51,7 +51,7 @@ void useNumber(Compiler& c, std::int32_t value) {
   }
 }
 
-void interpretNumber(Compiler& c, std::string_view token) {
+void interpretNumber(RunState& c, std::string_view token) {
   writeEcho(c.out, token);
   auto value = tokenValue(token);
   if (!value) c.fail("Funny number", kExitFunnyNumber);
@@ -60,7 +60,7 @@ void interpretNumber(Compiler& c, std::string_view token) {
 
 // A prefixed number or quoted character is a number only when no word of
 // that name is defined; returns false when the token is not one.
-bool interpretPrefixedNumber(Compiler& c, std::string_view token) {
+bool interpretPrefixedNumber(RunState& c, std::string_view token) {
   PrefixedNumber number = prefixedNumber(token);
   if (!number.isNumber) return false;
   writeEcho(c.out, token);
@@ -72,7 +72,7 @@ bool interpretPrefixedNumber(Compiler& c, std::string_view token) {
 // Looks a word up in the state's dictionary, then (for a token that is not
 // a prefixed number) among the built-in words that yield to the program's
 // own words of the same name.
-void interpretWord(Compiler& c, std::string_view token) {
+void interpretWord(RunState& c, std::string_view token) {
   Dictionary& dictionary = c.compiling ? c.compileWords : c.interpretWords;
   Word* word = dictionary.find(token);
   if (word == nullptr) {
@@ -87,7 +87,7 @@ void interpretWord(Compiler& c, std::string_view token) {
 // Outside definitions the next token is most likely the name of a new
 // word: start loading the filter bits that its definition will test while
 // the defining word is looked up.
-void prepareDefinition(Compiler& c) {
+void prepareDefinition(RunState& c) {
   std::string_view next = c.sources.current()->glance(Tokenizer::kMaxToken);
   if (next.empty()) return;
   std::uint32_t hash = foldedHash(next);
@@ -99,7 +99,7 @@ void prepareDefinition(Compiler& c) {
 // Included files are not interpreted by a nested call: `fload` pushes the
 // file, and this loop reads on from whatever file is on top, so any depth of
 // includes runs in constant host stack.
-void processFile(Compiler& c, const std::string& name) {
+void processFile(RunState& c, const std::string& name) {
   std::size_t outerDepth = c.sources.depth();
   if (!beginFile(c, name, false)) return;
   while (c.sources.depth() > outerDepth) {
@@ -117,13 +117,9 @@ void processFile(Compiler& c, const std::string& name) {
   }
 }
 
-void floadWord(Compiler& c) {
-  std::string name(c.tokens.next());
+void includeFile(RunState& c, const std::string& name) {
   c.out.text("; Processing file: ").text(name).text(".").endLine();
   beginFile(c, name, true);
 }
-
-void leftBracketWord(Compiler& c) { c.compiling = false; }
-void rightBracketWord(Compiler& c) { c.compiling = true; }
 
 }  // namespace kestrel

@@ -15,7 +15,7 @@
 
 namespace kestrel {
 
-class Compiler;
+struct RunState;
 
 // An open case structure: the label after endcase, and the label after the
 // branch of an open "of" (-1 when none is open), with the depths of the if
@@ -38,23 +38,9 @@ struct ControlFlow {
   bool anyOpen() const { return !ifs.empty() || !loops.empty() || !cases.empty(); }
 };
 
-void ifWord(Compiler& c);
-void elseWord(Compiler& c);
-void thenWord(Compiler& c);
-void beginWord(Compiler& c);
-void againWord(Compiler& c);
-void untilWord(Compiler& c);
-void whileWord(Compiler& c);
-void repeatWord(Compiler& c);
-void doWord(Compiler& c);
-void questionDoWord(Compiler& c);   // ?do
-void loopWord(Compiler& c);
-void plusLoopWord(Compiler& c);     // +loop
-void leaveWord(Compiler& c);
-void unloopWord(Compiler& c);
-void caseWord(Compiler& c);
-void ofWord(Compiler& c);
-void endofWord(Compiler& c);
-void endcaseWord(Compiler& c);
+// if else then begin again until while repeat do loop leave unloop exit;
+// and ?do +loop recurse case of endof endcase, which a program's own word of
+// the same name hides.
+void registerControlFlowWords(RunState& c);
 
 }  // namespace kestrel

@@ -1,0 +1,33 @@
+#include "words/source_words.h"
+
+#include <string>
+
+#include "reader/raw_text.h"
+#include "words/interpreter.h"
+#include "words/builtin_words.h"
+#include "words/run_state.h"
+
+namespace kestrel {
+
+namespace {
+
+void floadWord(RunState& c) { includeFile(c, std::string(c.tokens.next())); }
+
+void commentWord(RunState& c) { skipComment(c.sources); }               // ( and assert(
+void showCommentWord(RunState& c) { showComment(c.sources, c.console); }  // .(
+void lineCommentWord(RunState& c) { skipLine(c.sources); }              // backslash
+
+void leftBracketWord(RunState& c) { c.compiling = false; }   // [
+void rightBracketWord(RunState& c) { c.compiling = true; }   // ]
+
+}  // namespace
+
+void registerSourceWords(RunState& c) {
+  for (Dictionary* words : {&c.interpretWords, &c.compileWords}) {
+    enterWords(c, *words, {{"(", commentWord}, {".(", showCommentWord}, {"\\", lineCommentWord}});
+  }
+  enterWords(c, c.interpretWords, {{"fload", floadWord}, {"]", rightBracketWord}});
+  enterWords(c, c.compileWords, {{"assert(", commentWord}, {"[", leftBracketWord}});
+}
+
+}  // namespace kestrel
