@@ -29,7 +29,12 @@ const char* const kVocabulary[] = {
     // names and text
     "a", "b", "A", "dup", "@", "!", "c@", "c!", "2>r", "main", "x\"", ")", "\"", "nop", "in.f",
     "other.f", "\tnop",
+    // words that a program's own word of the same name hides, and prefixed numbers
+    "?do", "+loop", "recurse", "case", "of", "endof", "endcase", "char", "/", "mod", "negate",
+    "invert", "xor", "lshift", "rshift", "1+", "1-", "2*", "2/", "min", "max", "abs", "drop", "swap",
+    "over", "<", ">", "$ff", "#10", "%101", "'a'", "-$8000",
 };
+static_assert(std::size(kVocabulary) == 128, "each input byte's low seven bits pick one token");
 
 }  // namespace
 
