@@ -198,7 +198,9 @@ namespace {
 std::FILE* createNamedFileBeside(const std::string& target, std::string& temporaryPath) {
   std::string pid = std::to_string(processId());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string suffix = ".kcomp-" + pid + (attempt == 0 ? "" : "-" + std::to_string(attempt)) + ".tmp";
+    std::string suffix = ".kcomp-" + pid;
+    if (attempt > 0) suffix.append("-").append(std::to_string(attempt));
+    suffix.append(".tmp");
     temporaryPath = target + suffix;
     std::FILE* file = createNewFile(temporaryPath, target);
     if (file == nullptr && errno == ENAMETOOLONG) {
