@@ -1,5 +1,6 @@
 #include "case_runner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -129,6 +130,92 @@ std::vector<std::string> readLines(const fs::path& path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The text between line ends; a text that ends in a line end has an empty
+// last line, so that one that does not can be told apart.
+Lines splitLines(const std::string& text) {
+  Lines lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  lines.push_back(text.substr(start));
+  return lines;
+}
+
+bool blockAt(const Lines& lines, std::size_t at, const Lines& block) {
+  return at + block.size() <= lines.size() &&
+         std::equal(block.begin(), block.end(), lines.begin() + static_cast<std::ptrdiff_t>(at));
+}
+
+// The first line at or after `from` where `block` starts, or npos.
+std::size_t findBlock(const Lines& lines, std::size_t from, const Lines& block) {
+  for (std::size_t at = from; at + block.size() <= lines.size(); ++at) {
+    if (blockAt(lines, at, block)) return at;
+  }
+  return std::string::npos;
+}
+
+// A part's blocks of lines between its kAnyLines lines, each with the number
+// of its first line in the part.
+struct Block {
+  std::size_t partLine;
+  Lines lines;
+};
+
+std::vector<Block> splitAtGaps(const std::string& part) {
+  std::vector<Block> blocks{{1, {}}};
+  const Lines partLines = splitLines(part);
+  for (std::size_t i = 0; i < partLines.size(); ++i) {
+    if (partLines[i] == kAnyLines) {
+      blocks.push_back({i + 2, {}});
+    } else {
+      blocks.back().lines.push_back(partLines[i]);
+    }
+  }
+  return blocks;
+}
+
+}  // namespace
+
+std::string partMismatch(const std::string& part, const std::string& actual) {
+  const Lines lines = splitLines(actual);
+  const std::vector<Block> blocks = splitAtGaps(part);
+  std::size_t next = 0;  // the first output line the next block may start at
+  for (std::size_t b = 0; b < blocks.size(); ++b) {
+    const auto& [partLine, block] = blocks[b];
+    const bool first = b == 0, last = b + 1 == blocks.size();
+    std::size_t at = std::string::npos;
+    std::string where;
+    if (first && last) {
+      if (block == lines) at = 0;
+      where = "are not the whole output";
+    } else if (first) {
+      if (blockAt(lines, 0, block)) at = 0;
+      where = "do not start the output";
+    } else if (last) {
+      // Every block before took its earliest place, so the last one fits at
+      // the end if it fits anywhere.
+      if (block.size() <= lines.size() - next && blockAt(lines, lines.size() - block.size(), block)) {
+        at = lines.size() - block.size();
+      }
+      where = "do not end the output";
+    } else {
+      at = findBlock(lines, next, block);
+      where = "are not in the output after its line " + std::to_string(next);
+    }
+    if (at == std::string::npos) {
+      return "the lines from line " + std::to_string(partLine) + " of the part (\"" +
+             (block.empty() ? "" : block.front()) + "\" ...) " + where;
+    }
+    next = at + block.size();
+  }
+  return "";
 }
 
 }  // namespace e2e

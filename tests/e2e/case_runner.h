@@ -35,4 +35,12 @@ std::map<std::string, std::string> snapshot(const fs::path& dir);
 void copyTree(const fs::path& from, const fs::path& to);
 std::vector<std::string> readLines(const fs::path& path);
 
+// An expected output given in part: its lines, where a line holding only
+// kAnyLines stands for any number of lines (none too). Without such a line
+// at its start (end) the part must match from the output's first line (up
+// to its last). Returns "" when `actual` matches `part`, and otherwise which
+// lines of the part were not found.
+inline constexpr const char* kAnyLines = "@...@";
+std::string partMismatch(const std::string& part, const std::string& actual);
+
 }  // namespace e2e

@@ -3,7 +3,7 @@
 // comments are the hand count the report must match.
 #include <gtest/gtest.h>
 
-#include "tools.h"
+#include "pic17sim/test_tools.h"
 
 namespace pic17sim::test {
 namespace {

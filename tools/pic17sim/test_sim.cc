@@ -1,4 +1,4 @@
-#include "sim.h"
+#include "pic17sim/test_sim.h"
 
 #include <gtest/gtest.h>
 

@@ -73,7 +73,11 @@ testing::AssertionResult sameLongText(const std::string& actual, const std::stri
                                      << actual.substr(lineStart, 80) << "\"";
 }
 
-std::string testData(const std::string& name) { return readFile(fs::path(KSTRIP_TESTDATA) / name); }
+// The hand-written case, also the input of the tests below that need any
+// file with routines to strip.
+const std::string kHandWritten = "unreferenced_chains_go_roots_and_cycles_stay";
+
+std::string testData(const std::string& name) { return readFile(fs::path(KSTRIP_CASES_DIR) / name); }
 
 std::string withCrLf(const std::string& text) {
   std::string converted;
@@ -128,13 +132,16 @@ class KstripTest : public testing::Test {
 
 // --- Stripping ---------------------------------------------------------------
 
-// Each fixture NAME.asm comes with the stripped file NAME.stripped.asm and
-// the standard output NAME.out:
-// - program: written by hand in kcomp's block format, with chains, recursion, roots,
-//   references from the prelude, the tables and comments, and CALL;
-// - odd: shared labels, a comment taken as a target, long names and lines;
-// - hello: what kcomp wrote for examples/hello.f (results checked against a
-//   separate implementation of the stripping rules).
+// Each case cases/NAME.asm comes with the stripped file NAME.stripped.asm
+// and the standard output NAME.out:
+// - unreferenced_chains_go_roots_and_cycles_stay: written by hand in kcomp's
+//   block format, with chains, recursion, roots, references from the
+//   prelude, the tables and comments, and CALL;
+// - shared_labels_and_long_names_accepted: shared labels, a comment taken as a
+//   target, long names and lines;
+// - hello_keeps_only_the_core_words_it_uses: what kcomp wrote for
+//   examples/hello.f (results checked against a separate implementation of
+//   the stripping rules).
 struct Fixture {
   std::string name;
 };
@@ -151,13 +158,15 @@ TEST_P(FixtureTest, StripsAndKeepsBackup) {
   EXPECT_EQ(files(), (Files{{name + ".asm", testData(name + ".stripped.asm")}, {name + ".~", input}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, FixtureTest, testing::Values(Fixture{"program"}, Fixture{"odd"}, Fixture{"hello"}));
+INSTANTIATE_TEST_SUITE_P(Fixtures, FixtureTest,
+                         testing::Values(Fixture{kHandWritten}, Fixture{"shared_labels_and_long_names_accepted"},
+                                         Fixture{"hello_keeps_only_the_core_words_it_uses"}));
 
 TEST_F(KstripTest, CrLfFileStripsLikeLfFile) {
-  const std::string input = withCrLf(testData("program.asm"));
+  const std::string input = withCrLf(testData(kHandWritten + ".asm"));
   write("program.asm", input);
-  EXPECT_EQ(run({"program.asm"}), (Result{0, testData("program.out"), ""}));
-  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.stripped.asm")}, {"program.~", input}}));
+  EXPECT_EQ(run({"program.asm"}), (Result{0, testData(kHandWritten + ".out"), ""}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData(kHandWritten + ".stripped.asm")}, {"program.~", input}}));
 }
 
 TEST_F(KstripTest, FileWithoutBlocksIsCopiedLineByLine) {
@@ -277,17 +286,17 @@ INSTANTIATE_TEST_SUITE_P(Names, BackupFileTest,
                                          BackupCase{"dir.v2/prog", "dir.v2/prog.~"}));
 
 TEST_F(KstripTest, BackupNameTakenByDirectoryLeavesEverythingInPlace) {
-  const std::string input = testData("program.asm");
+  const std::string input = testData(kHandWritten + ".asm");
   write("program.asm", input);
   write("program.~/keep", "x");
   const std::string exists = std::make_error_code(std::errc::file_exists).message();
   EXPECT_EQ(run({"program.asm"}),
-            (Result{0, testData("program.out"),
+            (Result{0, testData(kHandWritten + ".out"),
                     "Cannot rename input file: " + exists + "\nCannot rename temp file.: " + exists + "\n"}));
   EXPECT_EQ(files(), (Files{{"program.asm", input},
                             {"program.~/", ""},
                             {"program.~/keep", "x"},
-                            {"stripped.asm", testData("program.stripped.asm")}}));
+                            {"stripped.asm", testData(kHandWritten + ".stripped.asm")}}));
 }
 
 // --- Failures ----------------------------------------------------------------
@@ -325,7 +334,7 @@ TEST_F(KstripTest, InputThatIsNoRegularFile) {
 }
 
 TEST_F(KstripTest, RefusesToStripTheTemporaryFileItself) {
-  const std::string input = testData("program.asm");
+  const std::string input = testData(kHandWritten + ".asm");
   write("stripped.asm", input);
   fs::create_directory(work() / "sub");
   fs::create_hard_link(work() / "stripped.asm", work() / "link.asm");
@@ -347,23 +356,23 @@ TEST_F(KstripTest, RefusesToStripTheTemporaryFileItself) {
 }
 
 TEST_F(KstripTest, TemporaryFileThatCannotBeCreated) {
-  write("program.asm", testData("program.asm"));
+  write("program.asm", testData(kHandWritten + ".asm"));
   fs::create_directory(work() / "stripped.asm");
   EXPECT_EQ(run({"program.asm"}), (Result{3, kBannerLine, "Can not write temporary file.\n"}));
-  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.asm")}, {"stripped.asm/", ""}}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData(kHandWritten + ".asm")}, {"stripped.asm/", ""}}));
 }
 
 // A link of the temporary file's name is removed, never written through:
 // the file it leads to keeps its text.
 TEST_F(KstripTest, LinkNamedLikeTheTemporaryFileIsNeverFollowed) {
-  write("program.asm", testData("program.asm"));
+  write("program.asm", testData(kHandWritten + ".asm"));
   write("victim", "keep me");
   std::error_code error;
   fs::create_symlink("victim", work() / "stripped.asm", error);
   if (error) GTEST_SKIP() << "cannot create symbolic links here";
-  EXPECT_EQ(run({"program.asm"}), (Result{0, testData("program.out"), ""}));
-  EXPECT_EQ(files(), (Files{{"program.asm", testData("program.stripped.asm")},
-                            {"program.~", testData("program.asm")},
+  EXPECT_EQ(run({"program.asm"}), (Result{0, testData(kHandWritten + ".out"), ""}));
+  EXPECT_EQ(files(), (Files{{"program.asm", testData(kHandWritten + ".stripped.asm")},
+                            {"program.~", testData(kHandWritten + ".asm")},
                             {"victim", "keep me"}}));
 }
 
@@ -375,7 +384,7 @@ TEST_F(KstripTest, LinkNamedLikeTheTemporaryFileIsNeverFollowed) {
 // removes stripped.asm and any copy it was making.
 TEST_F(KstripTest, InterruptedRunLeavesTheInputOldOrStripped) {
   std::string input;
-  while (input.size() < (4u << 20)) input += testData("program.asm");
+  while (input.size() < (4u << 20)) input += testData(kHandWritten + ".asm");
   write("big.asm", input);
   ASSERT_EQ(run({"big.asm"}).status, 0);
   const std::string stripped = readFile(work() / "big.asm");
@@ -427,7 +436,7 @@ TEST_F(KstripTest, InterruptedRunLeavesTheInputOldOrStripped) {
 // with "Out of memory." and status 2, the input whole; it never aborts.
 TEST_F(KstripTest, RunningOutOfMemoryEndsInOrder) {
   std::string input;
-  while (input.size() < (4u << 20)) input += testData("program.asm");
+  while (input.size() < (4u << 20)) input += testData(kHandWritten + ".asm");
   bool ranOut = false;
   for (int megabytes = 4; megabytes <= 16; megabytes += 2) {
     write("big.asm", input);

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "pic17sim/runner.h"
-#include "sim.h"
+#include "pic17sim/test_sim.h"
 
 namespace pic17sim::test {
 namespace {

@@ -1,11 +1,14 @@
-// The register window: banking through BSR, unbanked registers, indirect
-// access through FSR0/FSR1 with their post-modify modes.
+// The core around the instructions: the register window, the program
+// counter and the hardware stack, and the interrupt logic.
 #include <gtest/gtest.h>
 
-#include "sim.h"
+#include "pic17sim/test_sim.h"
 
 namespace pic17sim::test {
 namespace {
+
+// ---- The register window: banking through BSR, unbanked registers, indirect
+// access through FSR0/FSR1 with their post-modify modes.
 
 TEST(Memory, BsrSelectsSfrAndGprBanksIndependently) {
   Sim sim({"movlb 0x05", "movlr 0x02", "movlw 0x11", "movwf 0x14", "movwf 0x40", "movwf 0x1c",
@@ -150,6 +153,146 @@ TEST(Memory, ReceivedByteRaisesThePeripheralInterruptWhenEnabled) {
   EXPECT_EQ(sim.cpu.peek(kIntsta) & kPeif, kPeif);
   sim.steps(1);
   EXPECT_EQ(sim.cpu.peek(kIntsta) & kPeif, 0);
+}
+
+// ---- The program counter through PCL and PCLATH, the hardware stack, and
+// the words step() refuses to run.
+
+TEST(Control, ReadingPclCopiesPchIntoPclath) {
+  Sim sim;
+  sim.place(0x1234, {"movfp 0x02, 0x0a"});
+  sim.cpu.setPc(0x1234);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.w(), 0x35);  // PC has already moved on
+  EXPECT_EQ(sim.cpu.peek(kPclath), 0x12);
+  EXPECT_EQ(sim.cpu.cycles(), 1u);
+}
+
+TEST(Control, WritingPclJumpsThroughPclathInTwoCycles) {
+  Sim sim({"movlw 0x20", "movwf 0x03", "movlw 0x40", "movwf 0x02"});
+  sim.steps(4);
+  EXPECT_EQ(sim.cpu.pc(), 0x2040);
+  EXPECT_EQ(sim.cpu.cycles(), 5u);
+}
+
+TEST(Control, ComputedJumpDoesNotCopyPchFirst) {
+  // addwf PCL,F at 0x1234 with PCLATH = 0x07: jumps to 0x0735 + W.
+  Sim sim;
+  sim.place(0x1234, {"addwf 0x02, 1"});
+  sim.cpu.setPc(0x1234);
+  sim.cpu.poke(kPclath, 0x07);
+  sim.cpu.setW(0x03);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.pc(), 0x0738);
+  EXPECT_EQ(sim.cpu.peek(kPclath), 0x07);
+  EXPECT_EQ(sim.cpu.cycles(), 2u);
+}
+
+TEST(Control, StackOverflowAndUnderflowStopBeforeTheInstruction) {
+  Sim sim({"call 0x0000"});
+  sim.steps(16);
+  EXPECT_EQ(sim.cpu.stackDepth(), 16);
+  EXPECT_EQ(sim.cpu.step(), Event::StackOverflow);
+  EXPECT_EQ(sim.cpu.pc(), 0x0000);
+  EXPECT_EQ(sim.cpu.stackDepth(), 16);
+  EXPECT_EQ(sim.cpu.cycles(), 32u);
+  for (const char* ret : {"return", "retlw 0x00", "retfie"}) {
+    Sim empty({ret});
+    EXPECT_EQ(empty.cpu.step(), Event::StackUnderflow) << ret;
+    EXPECT_EQ(empty.cpu.pc(), 0x0000);
+    EXPECT_EQ(empty.cpu.cycles(), 0u);
+  }
+}
+
+TEST(Control, ReservedOpcodesTrap) {
+  for (std::uint16_t word : {0x0001, 0x0006, 0x00FF, 0x3500, 0x37FF, 0xB900, 0xBD00, 0xBFFF}) {
+    Sim sim;
+    sim.cpu.setProgramWord(0, word);
+    EXPECT_EQ(sim.cpu.step(), Event::ReservedOpcode) << std::hex << word;
+    EXPECT_EQ(sim.cpu.pc(), 0x0000);
+  }
+}
+
+TEST(Control, ErasedMemoryIsACallToTheEndOfThePage) {
+  Sim sim;
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.pc(), 0x1FFF);
+  EXPECT_EQ(sim.cpu.stackDepth(), 1);
+}
+
+// ---- Interrupt logic: GLINTD, vectors and priority, RETFIE, sleep and wake.
+
+void enableInterrupts(Cpu& cpu) { cpu.poke(kCpusta, cpu.peek(kCpusta) & ~kGlintd); }
+
+TEST(Interrupt, GlintdHoldsOffARequest) {
+  Sim sim({"nop", "bcf 0x06, 4", "nop"});
+  sim.place(kVectorInt, {"nop"});
+  sim.cpu.poke(kIntsta, kInte);
+  sim.cpu.raise(Source::IntPin);
+  sim.steps(2);
+  EXPECT_EQ(sim.cpu.pc(), 2);
+  sim.steps(1);  // the response
+  EXPECT_EQ(sim.cpu.pc(), kVectorInt);
+  EXPECT_EQ(sim.cpu.stackDepth(), 1);
+  EXPECT_EQ(sim.cpu.stackEntry(0), 2);
+  EXPECT_EQ(sim.cpu.peek(kIntsta), kInte);  // INTF cleared
+  EXPECT_FALSE(sim.cpu.interruptsEnabled());
+  EXPECT_EQ(sim.cpu.cycles(), 4u);
+}
+
+TEST(Interrupt, VectorsInPriorityOrderAndRetfieReenables) {
+  Sim sim({"nop"});
+  for (std::uint16_t v : {kVectorInt, kVectorTmr0, kVectorT0cki, kVectorPeripheral}) sim.place(v, {"retfie"});
+  sim.cpu.poke(kPie1, kTxif);  // TXIF is always set, so PEIF follows
+  sim.cpu.write(kIntsta, 0x7F);
+  EXPECT_EQ(sim.cpu.peek(kIntsta), 0xFF);
+  enableInterrupts(sim.cpu);
+  for (std::uint16_t v : {kVectorInt, kVectorTmr0, kVectorT0cki, kVectorPeripheral, kVectorPeripheral}) {
+    sim.steps(1);
+    EXPECT_EQ(sim.cpu.pc(), v);
+    sim.steps(1);
+    EXPECT_EQ(sim.cpu.pc(), 0);
+    EXPECT_TRUE(sim.cpu.interruptsEnabled());
+  }
+  EXPECT_EQ(sim.cpu.peek(kIntsta), kPeif | 0x0F);
+}
+
+TEST(Interrupt, ResponseWithAFullStackIsAnOverflow) {
+  Sim sim({"call 0x0000"});
+  sim.steps(16);
+  sim.cpu.poke(kIntsta, kT0ie);
+  sim.cpu.raise(Source::Timer0);
+  enableInterrupts(sim.cpu);
+  EXPECT_EQ(sim.cpu.step(), Event::StackOverflow);
+  EXPECT_EQ(sim.cpu.pc(), 0);
+}
+
+TEST(Interrupt, SleepWaitsForAnEnabledFlag) {
+  Sim sim({"sleep", "nop", "clrwdt"});
+  sim.place(kVectorInt, {"nop"});
+  sim.steps(1);
+  EXPECT_TRUE(sim.cpu.sleeping());
+  EXPECT_EQ(sim.cpu.peek(kCpusta) & (kNotTo | kNotPd), kNotTo);
+  sim.cpu.raise(Source::IntPin);
+  EXPECT_EQ(sim.cpu.step(), Event::Asleep);
+  sim.cpu.poke(kIntsta, sim.cpu.peek(kIntsta) | kInte);
+  sim.steps(1);  // GLINTD set: wake and go on after the sleep
+  EXPECT_EQ(sim.cpu.pc(), 2);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.peek(kCpusta) & (kNotTo | kNotPd), kNotTo | kNotPd);
+}
+
+TEST(Interrupt, WakingWithInterruptsEnabledVectors) {
+  Sim sim({"sleep", "nop"});
+  sim.place(kVectorTmr0, {"nop"});
+  sim.cpu.poke(kIntsta, kT0ie);
+  enableInterrupts(sim.cpu);
+  sim.steps(1);
+  sim.cpu.raise(Source::Timer0);
+  sim.steps(1);
+  EXPECT_EQ(sim.cpu.pc(), kVectorTmr0);
+  EXPECT_EQ(sim.cpu.stackEntry(0), 1);
+  EXPECT_FALSE(sim.cpu.sleeping());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include "pic17sim/decode.h"
 #include "pic17sim/hexfile.h"
-#include "sim.h"
-#include "tools.h"
+#include "pic17sim/test_sim.h"
+#include "pic17sim/test_tools.h"
 
 namespace pic17sim::test {
 namespace {

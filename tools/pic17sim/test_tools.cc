@@ -1,4 +1,4 @@
-#include "tools.h"
+#include "pic17sim/test_tools.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "pic17sim/cli.h"
-#include "sim.h"
-#include "tools.h"
+#include "pic17sim/test_sim.h"
+#include "pic17sim/test_tools.h"
 
 namespace pic17sim::test {
 namespace {
