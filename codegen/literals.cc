@@ -96,9 +96,7 @@ void compileTailLiteral(Compiler& c, std::int32_t value) {
 }
 
 void compileNumber(Compiler& c, std::int32_t value) {
-  if (auto label = c.compileWords.findLabelByValue(value)) {
-    compileValueReference(c, value, *label);
-  } else if (ValueWord* word = c.compileWords.findByValue(value)) {
+  if (ValueWord* word = c.compileWords.findByValue(value)) {
     word->execute(c);
   } else {
     compileLiteral(c, value);

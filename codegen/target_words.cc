@@ -141,7 +141,7 @@ ValueWord* defineValueWord(Compiler& c, std::string_view name, std::int32_t valu
   } else {
     assignLabel(c, *word);
   }
-  c.compileWords.addValueWord(word, value, word->label());
+  c.compileWords.addValueWord(word, value);
   return nullptr;
 }
 
