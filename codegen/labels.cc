@@ -64,6 +64,17 @@ bool isNumberedLabel(std::string_view label) {
   return false;
 }
 
+bool isLabelChar(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// The place of a text's bit in the reserved filter.
+std::size_t filterPlace(std::string_view text) {
+  auto first = static_cast<unsigned char>(text.front());
+  auto last = static_cast<unsigned char>(text.back());
+  return (text.size() * 131 + first * 31 + last) & 4095;
+}
+
 // Only labels of these forms can be made from different names.
 bool mayBeShared(std::string_view label) { return label.ends_with("_QZX_") || label.ends_with("_PTR"); }
 
@@ -91,7 +102,18 @@ LabelTable::LabelTable() {
   taken_.emplace(mangle("2>r"));
 }
 
-void LabelTable::reserve(std::string_view label) { reserved_.emplace(label); }
+void LabelTable::reserve(std::string_view label) {
+  reserved_.emplace(label);
+  if (label.empty()) return;
+  std::size_t place = filterPlace(label);
+  reservedFilter_[place / 64] |= std::uint64_t{1} << (place % 64);
+}
+
+bool LabelTable::isReservedText(std::string_view label) const {
+  if (label.empty()) return reserved_.contains(label);
+  std::size_t place = filterPlace(label);
+  return (reservedFilter_[place / 64] >> (place % 64) & 1) != 0 && reserved_.contains(label);
+}
 
 void LabelTable::learnDefinitions(std::string_view text) {
   while (!text.empty()) {
@@ -104,7 +126,7 @@ void LabelTable::learnDefinitions(std::string_view text) {
 }
 
 bool LabelTable::isReserved(std::string_view label) const {
-  return reserved_.contains(label) || isDirective(label) || isNumberedLabel(label);
+  return isReservedText(label) || isDirective(label) || isNumberedLabel(label);
 }
 
 bool LabelTable::isTaken(std::string_view label) const { return mayBeShared(label) && taken_.contains(label); }
@@ -123,7 +145,22 @@ void LabelTable::record(const std::string& label, LabelUse use) {
   if (use != LabelUse::kRoutine) taken_.insert(label + "_PTR");
 }
 
+// Directives and numbered labels all begin with "_" or "s"; labels of the
+// forms that different names can share end in "_QZX_" or "_PTR". A name of
+// label characters that is neither is its own label and is free unless
+// reserved, and taking it records nothing.
+bool LabelTable::isPlainAndFree(std::string_view name) const {
+  if (name.empty() || name[0] == '_' || name[0] == 's' || mayBeShared(name)) return false;
+  for (char c : name) {
+    if (!isLabelChar(c)) return false;
+  }
+  return !isReservedText(name);
+}
+
 std::string LabelTable::assign(std::string_view name, LabelUse use) {
+  if (use == LabelUse::kRoutine && isPlainAndFree(name) && !equalsNoCase(name, "main")) {
+    return std::string(name);
+  }
   // The start-up code calls _main: the word main has it in whatever letter
   // case it is written.
   bool isMain = equalsNoCase(name, "main");

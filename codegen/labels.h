@@ -14,6 +14,7 @@
 // stores), since every label a name produces is "_" followed by it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -50,12 +51,20 @@ class LabelTable {
   };
   using TextSet = std::unordered_set<std::string, Hash, std::equal_to<>>;
 
+  // True when `name` is its own free routine label, found cheaply: most
+  // names are plain words that nothing else claims.
+  bool isPlainAndFree(std::string_view name) const;
+  // True when `label` is one of the reserved texts (fixed or learned).
+  bool isReservedText(std::string_view label) const;
   bool isFree(std::string_view label, LabelUse use) const;
   bool isTaken(std::string_view label) const;
   void record(const std::string& label, LabelUse use);
   void reserve(std::string_view label);
 
   TextSet reserved_;
+  // One bit per reserved text, at a place drawn from its length and ends:
+  // a clear bit answers "not reserved" without hashing the whole text.
+  std::array<std::uint64_t, 64> reservedFilter_{};
   // Labels of words that another word's label could equal: only labels that
   // end in "_QZX_" or "_PTR" are ever made from a different name, so only
   // they are kept. Other labels are names themselves, which the dictionary

@@ -76,6 +76,24 @@ TEST(LabelTableTest, PreludeLabelsAndDefinesAreLearned) {
   EXPECT_EQ(labels.assign("lain", LabelUse::kRoutine), "lain");
 }
 
+// Plain names take a shorter way through the same rules: names shaped like
+// a reserved text (same length and ends) are still looked up in full.
+TEST(LabelTableTest, PlainNamesFollowTheSameRules) {
+  LabelTable labels;
+  labels.learnDefinitions("_w12\n_wXYZ\n");
+  EXPECT_EQ(labels.assign("w12", LabelUse::kRoutine), "w12_1_QZX_");
+  EXPECT_EQ(labels.assign("wXYZ", LabelUse::kRoutine), "wXYZ_1_QZX_");
+  EXPECT_EQ(labels.assign("w32", LabelUse::kRoutine), "w32");
+  EXPECT_EQ(labels.assign("wABZ", LabelUse::kRoutine), "wABZ");
+  EXPECT_EQ(labels.assign("fXlse", LabelUse::kRoutine), "fXlse");
+  EXPECT_EQ(labels.assign("false", LabelUse::kRoutine), "false_1_QZX_");
+  // A plain name equal to a number given earlier is not given it again.
+  EXPECT_EQ(labels.assign("w12_1_QZX_", LabelUse::kRoutine), "w12_1_QZX__1_QZX_");
+  EXPECT_EQ(labels.assign("w12_PTR", LabelUse::kRoutine), "w12_PTR");
+  EXPECT_EQ(labels.assign("w12x", LabelUse::kRoutineAndPointer), "w12x");
+  EXPECT_EQ(labels.assign("w12x_PTR", LabelUse::kRoutine), "w12x_PTR_1_QZX_");
+}
+
 TEST(LabelTableTest, MainAndTwoToRKeepTheLabelsTheCompiledCodeCalls) {
   LabelTable labels;
   EXPECT_EQ(labels.assign("2TXr_QZX_", LabelUse::kRoutine), "2TXr_QZX__1_QZX_");

@@ -1,7 +1,5 @@
 #include "reader/dictionary.h"
 
-#include <cstring>
-
 #include "reader/text.h"
 
 namespace kestrel {
@@ -76,28 +74,13 @@ bool Dictionary::contains(std::string_view name, std::uint32_t hash) const {
   return mayContain(hash) && (findInBatch(name, hash) != nullptr || findInTable(name, hash) != nullptr);
 }
 
-void Dictionary::prepareDefine(std::uint32_t hash) const {
-#if defined(__GNUC__) || defined(__clang__)
-  __builtin_prefetch(&filter_[filterBits(hash, filter_.size()).word]);
-#else
-  (void)hash;
-#endif
-}
-
 Word* Dictionary::find(std::string_view name) const {
   std::uint32_t hash = foldedHash(name);
-  Recent& recent = recent_[hash % kRecentSize];
-  if (recent.word != nullptr && recent.hash == hash && equalsNoCase(recent.word->name(), name)) {
-    return recent.word;
-  }
   Word* word = findInTable(name, hash);
-  if (word == nullptr) word = findInBatch(name, hash);
-  if (word != nullptr) recent = {hash, word};
-  return word;
+  return word != nullptr ? word : findInBatch(name, hash);
 }
 
 void Dictionary::enter(Word* word, std::uint32_t hash, Arena::Ref ref) {
-  recent_[hash % kRecentSize] = {hash, word};
   batch_[batchCount_++] = {hash, ref + 1};
   addToFilter(hash);
   ++count_;
@@ -135,34 +118,10 @@ void Dictionary::grow() {
 }
 
 ValueWord* Dictionary::findByValue(std::int32_t value) const {
-  if (isDirect(value)) {
-    if (directPresent_.empty()) return nullptr;
-    auto i = static_cast<std::size_t>(value - kLowestDirect);
-    if ((directPresent_[i / 64] >> (i % 64) & 1) == 0) return nullptr;
-    return directWords_[i];
-  }
-  auto it = otherValues_.find(value);
-  return it == otherValues_.end() ? nullptr : it->second;
+  auto it = values_.find(value);
+  return it == values_.end() ? nullptr : it->second;
 }
 
-void Dictionary::addValueWord(ValueWord* word, std::int32_t value, std::string_view label) {
-  if (!isDirect(value)) {
-    otherValues_.try_emplace(value, word);
-    return;
-  }
-  if (directPresent_.empty()) {
-    directPresent_.assign((kDirectCount + 63) / 64, 0);
-    directWords_.reset(new ValueWord*[kDirectCount]);
-    directLabels_.reset(new DirectLabel[kDirectCount]);
-  }
-  auto i = static_cast<std::size_t>(value - kLowestDirect);
-  std::uint64_t bit = std::uint64_t{1} << (i % 64);
-  if ((directPresent_[i / 64] & bit) != 0) return;
-  directPresent_[i / 64] |= bit;
-  directWords_[i] = word;
-  DirectLabel& kept = directLabels_[i];
-  kept.size = label.size() <= kMaxDirectLabel ? static_cast<std::uint8_t>(label.size()) : 0;
-  if (kept.size != 0) std::memcpy(kept.text, label.data(), kept.size);
-}
+void Dictionary::addValueWord(ValueWord* word, std::int32_t value) { values_.try_emplace(value, word); }
 
 }  // namespace kestrel

@@ -2,15 +2,25 @@
 // letters. Names are unique under that rule. The dictionary makes and owns
 // its words; they and their names lie in an arena in definition order.
 //
+// How it stays fast in a program of a million words, where the table and
+// the words outgrow the processor's caches and every slot looked at is a
+// random access to memory: find() hashes the name and probes an
+// open-addressing table of 8-byte slots (hash and arena reference), looking
+// at a word only when its hash matches. define() must first learn that the
+// name is new, which is nearly every time: a Bloom filter over all names
+// says so without a look at the table. A new word then waits in a batch of
+// 64 that enters the table at once, the loads of their slots overlapping.
+// The table and, once large, the arena lie in huge pages (large_block.h).
+// Each of these was measured on its own (bench/README.md); other devices
+// that were tried there did not pay and are gone.
+//
 // The value list maps each value that a value word introduced to that word;
 // numbers compiled later with an equal value reference the word instead.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <new>
-#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -53,38 +63,15 @@ class Dictionary {
     return word;
   }
   std::size_t count() const { return count_; }
-  // Hints that a name of this hash may soon be defined: starts loading the
-  // part of the filter that define() will look at, which in a large
-  // program is a random access to memory.
-  void prepareDefine(std::uint32_t hash) const;
 
   Word* mostRecent() const { return mostRecent_; }
 
   ValueWord* findByValue(std::int32_t value) const;
-  // The label that came with the word of `value`, when it was kept: a
-  // number compiled as a reference then needs no look at the word, which
-  // in a large program lies anywhere in memory.
-  std::optional<std::string_view> findLabelByValue(std::int32_t value) const {
-    if (!isDirect(value) || directPresent_.empty()) return std::nullopt;
-    auto i = static_cast<std::size_t>(value - kLowestDirect);
-    if ((directPresent_[i / 64] >> (i % 64) & 1) == 0) return std::nullopt;
-    const DirectLabel& label = directLabels_[i];
-    if (label.size == 0) return std::nullopt;
-    return std::string_view(label.text, label.size);
-  }
-  // Records `word` (owned by this or another dictionary) and its label for
-  // its value, unless a word already holds that value. Labels of up to
-  // kMaxDirectLabel characters of the direct range are kept.
-  void addValueWord(ValueWord* word, std::int32_t value, std::string_view label);
-  static constexpr std::size_t kMaxDirectLabel = 15;
+  // Records `word` (owned by this or another dictionary) for its value,
+  // unless a word already holds that value.
+  void addValueWord(ValueWord* word, std::int32_t value);
 
  private:
-  // Words live in an open-addressing table of 8-byte slots: a new name is
-  // placed by comparing hashes only, and a word is looked at only when its
-  // hash matches. In a large program every slot is a random memory access,
-  // so new words wait in a batch that enters the table with the loads of
-  // its slots overlapping, and a Bloom filter over every word tells nearly
-  // every new name absent without a look at the table or the batch.
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t place = 0;  // 1 + the word's arena reference; 0 when empty
@@ -109,33 +96,8 @@ class Dictionary {
   std::array<Slot, kBatchSize> batch_{};
   std::size_t batchCount_ = 0;
   std::size_t count_ = 0;
-  // Recently found words, by hash: programs mostly use the words defined
-  // shortly before, whose slots lie scattered over the whole table.
-  static constexpr std::size_t kRecentSize = 1024;
-  struct Recent {
-    std::uint32_t hash = 0;
-    Word* word = nullptr;
-  };
-  mutable std::array<Recent, kRecentSize> recent_{};
   Arena arena_;
-  // Value words by value: the 16-bit range that constants and data
-  // addresses take is indexed directly, anything else is hashed.
-  static constexpr std::int32_t kLowestDirect = -32768;
-  static constexpr std::int32_t kHighestDirect = 65535;
-  static constexpr std::size_t kDirectCount = kHighestDirect - kLowestDirect + 1;
-  static bool isDirect(std::int32_t value) { return value >= kLowestDirect && value <= kHighestDirect; }
-  // One bit per direct value, set where a word holds it: most numbers
-  // compiled have no word, and the bits stay in the cache. The arrays are
-  // left uninitialised; only entries whose bit is set are read, so a
-  // program touches the pages of the values it uses and no others.
-  std::vector<std::uint64_t> directPresent_;
-  std::unique_ptr<ValueWord*[]> directWords_;
-  struct DirectLabel {  // one cache line holds four
-    char text[kMaxDirectLabel];
-    std::uint8_t size;  // 0: not kept
-  };
-  std::unique_ptr<DirectLabel[]> directLabels_;
-  std::unordered_map<std::int32_t, ValueWord*> otherValues_;
+  std::unordered_map<std::int32_t, ValueWord*> values_;
   Word* mostRecent_ = nullptr;
 };
 

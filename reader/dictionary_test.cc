@@ -81,46 +81,21 @@ TEST(DictionaryTest, NamesOfEqualHashStayApart) {
   }
 }
 
-TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValueAndItsShortLabel) {
+TEST(DictionaryTest, ValueListKeepsTheFirstWordOfEachValue) {
   Dictionary words;
-  auto* five = words.define<ValueWord>("five", 5);
-  words.addValueWord(five, 5, "FIVE");
-  auto* cinq = words.define<ValueWord>("cinq", 5);
-  words.addValueWord(cinq, 5, "CINQ");
-  EXPECT_EQ(words.findByValue(5), five);
-  EXPECT_EQ(words.findLabelByValue(5), "FIVE");
-  EXPECT_EQ(words.findByValue(6), nullptr);
-  EXPECT_EQ(words.findLabelByValue(6), std::nullopt);
-
-  // Labels too long (or empty) are not kept; the word still is.
-  std::string longest(Dictionary::kMaxDirectLabel, 'L');
-  words.addValueWord(words.define<ValueWord>("seven", 7), 7, longest);
-  words.addValueWord(words.define<ValueWord>("eight", 8), 8, longest + "L");
-  words.addValueWord(words.define<ValueWord>("nine", 9), 9, "");
-  EXPECT_EQ(words.findLabelByValue(7), longest);
-  EXPECT_EQ(words.findLabelByValue(8), std::nullopt);
-  EXPECT_EQ(words.findLabelByValue(9), std::nullopt);
-  EXPECT_EQ(words.findByValue(8)->name(), "eight");
-  EXPECT_EQ(words.findByValue(9)->name(), "nine");
-}
-
-TEST(DictionaryTest, ValueListHoldsValuesOfEveryRange) {
-  Dictionary words;
-  const std::int32_t values[] = {-32769, -32768, -1, 0, 63, 64, 65535, 65536, -2147483647 - 1, 2147483647};
+  const std::int32_t values[] = {-32769, -1, 0, 5, 65535, 65536, -2147483647 - 1, 2147483647};
   for (std::int32_t value : values) {
     EXPECT_EQ(words.findByValue(value), nullptr);
-    std::string name = "v" + std::to_string(value);
-    words.addValueWord(words.define<ValueWord>(name, value), value, name);
+    words.addValueWord(words.define<ValueWord>("v" + std::to_string(value), value), value);
+    // A later word of the same value does not replace the first.
+    words.addValueWord(words.define<ValueWord>("w" + std::to_string(value), value), value);
   }
   for (std::int32_t value : values) {
     ValueWord* word = words.findByValue(value);
     ASSERT_NE(word, nullptr) << value;
     EXPECT_EQ(word->name(), "v" + std::to_string(value));
-    // Labels are kept for the range that is indexed directly only.
-    bool direct = value >= -32768 && value <= 65535;
-    EXPECT_EQ(words.findLabelByValue(value).has_value(), direct) << value;
   }
-  for (std::int32_t value : {-32767, -2, 1, 62, 65, 65534, 65537}) EXPECT_EQ(words.findByValue(value), nullptr) << value;
+  for (std::int32_t value : {-32768, -2, 1, 4, 6, 65534}) EXPECT_EQ(words.findByValue(value), nullptr) << value;
 }
 
 }  // namespace

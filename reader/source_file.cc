@@ -107,18 +107,6 @@ void SourceFile::skipToGraphic() {
   }
 }
 
-std::string_view SourceFile::glance(std::size_t limit) const {
-  std::size_t i = pos_;
-  while (i < size_ && (static_cast<unsigned char>(buffer_[i]) < 0x21 ||
-                       static_cast<unsigned char>(buffer_[i]) > 0x7E)) {
-    ++i;
-  }
-  std::size_t start = i;
-  std::size_t end = std::min(size_, start + limit);
-  while (i < end && buffer_[i] != ' ' && buffer_[i] != '\n' && buffer_[i] != '\r') ++i;
-  return {buffer_.data() + start, i - start};
-}
-
 void SourceFile::suspend() {
   if (!seekable_ || file_ == nullptr) return;
   std::fclose(file_);

@@ -50,11 +50,6 @@ class SourceFile {
   // Skips blanks, control characters and bytes outside 0x21..0x7E, counting
   // line feeds; stops before a graphic character or at the end of input.
   void skipToGraphic();
-  // The token that skipToGraphic() and takeWordChars(out, limit) would read
-  // next, as far as it is already buffered (possibly cut short), found
-  // without reading anything: for looking ahead cheaply, never for
-  // deciding what the program means.
-  std::string_view glance(std::size_t limit) const;
 
   const std::string& name() const { return name_; }
   std::int32_t line() const { return line_; }

@@ -130,34 +130,6 @@ TEST_F(SourceFileTest, TokensAreCutAtBlanksAndLineFeedsOnly) {
   EXPECT_FALSE(sources.good());
 }
 
-// A glance is only a hint: it may stop short at a carriage return, but it
-// never reads, counts a line or meets the end.
-TEST_F(SourceFileTest, GlanceShowsTheNextTokenWithoutReadingIt) {
-  SourceStack sources;
-  sources.push(SourceFile::open(write("a.f", "  dup\tdrop\n\x01\xff swap\r\nover\rrot " + std::string(200, 'a') + " last\n"), "a.f"));
-  Tokenizer tokens(sources);
-  SourceFile& file = *sources.current();
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "");  // nothing is buffered before the first read
-  EXPECT_EQ(tokens.next(), "dup\tdrop");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "swap");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "swap");
-  EXPECT_EQ(sources.positionLine(), 1);
-  EXPECT_EQ(tokens.next(), "swap");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "over");
-  EXPECT_EQ(tokens.next(), "over\rrot");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), std::string(199, 'a'));
-  EXPECT_EQ(tokens.next(), std::string(199, 'a'));
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "a");
-  EXPECT_EQ(tokens.next(), "a");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "last");
-  EXPECT_EQ(tokens.next(), "last");
-  EXPECT_EQ(file.glance(Tokenizer::kMaxToken), "");
-  EXPECT_TRUE(file.good());
-  EXPECT_EQ(sources.positionLine(), 3);  // the last line feed is not read
-  EXPECT_EQ(tokens.next(), "");
-  EXPECT_FALSE(file.good());
-}
-
 TEST(NumberTest, RecognisesDecimalIntegersOnly) {
   for (const char* yes : {"0", "-0", "007", "-12", "4294967295"}) EXPECT_TRUE(isNumber(yes)) << yes;
   for (const char* no : {"", "-", "-x", "0x10", "$10", "10h", "+5", "1.5", "5-"}) EXPECT_FALSE(isNumber(no)) << no;

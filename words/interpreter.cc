@@ -84,16 +84,6 @@ void interpretWord(RunState& c, std::string_view token) {
   word->execute(c);
 }
 
-// Outside definitions the next token is most likely the name of a new
-// word: start loading the filter bits that its definition will test while
-// the defining word is looked up.
-void prepareDefinition(RunState& c) {
-  std::string_view next = c.sources.current()->glance(Tokenizer::kMaxToken);
-  if (next.empty()) return;
-  std::uint32_t hash = foldedHash(next);
-  c.compileWords.prepareDefine(hash);
-}
-
 }  // namespace
 
 // Included files are not interpreted by a nested call: `fload` pushes the
@@ -108,7 +98,6 @@ void processFile(RunState& c, const std::string& name) {
       endFile(c);
       continue;
     }
-    if (!c.compiling) prepareDefinition(c);
     if (isNumber(token)) {
       interpretNumber(c, token);
     } else {

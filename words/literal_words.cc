@@ -63,9 +63,7 @@ void compileTailLiteral(RunState& c, std::int32_t value) {
 }
 
 void compileNumber(RunState& c, std::int32_t value) {
-  if (auto label = c.compileWords.findLabelByValue(value)) {
-    compileValueReference(c, value, *label);
-  } else if (ValueWord* word = c.compileWords.findByValue(value)) {
+  if (ValueWord* word = c.compileWords.findByValue(value)) {
     word->execute(c);
   } else {
     compileLiteral(c, value);

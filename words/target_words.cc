@@ -144,7 +144,7 @@ ValueWord* defineValueWord(RunState& c, std::string_view name, std::int32_t valu
   } else {
     assignLabel(c, *word);
   }
-  c.compileWords.addValueWord(word, value, word->label());
+  c.compileWords.addValueWord(word, value);
   return nullptr;
 }
 
