@@ -117,11 +117,4 @@ void Dictionary::grow() {
   for (std::size_t k = 0; k < batchCount_; ++k) addToFilter(batch_[k].hash);
 }
 
-ValueWord* Dictionary::findByValue(std::int32_t value) const {
-  auto it = values_.find(value);
-  return it == values_.end() ? nullptr : it->second;
-}
-
-void Dictionary::addValueWord(ValueWord* word, std::int32_t value) { values_.try_emplace(value, word); }
-
 }  // namespace kestrel

@@ -13,16 +13,12 @@
 // The table and, once large, the arena lie in huge pages (large_block.h).
 // Each of these was measured on its own (bench/README.md); other devices
 // that were tried there did not pay and are gone.
-//
-// The value list maps each value that a value word introduced to that word;
-// numbers compiled later with an equal value reference the word instead.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <new>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -31,8 +27,6 @@
 #include "reader/word.h"
 
 namespace kestrel {
-
-class ValueWord;
 
 // The hash of a name with its ASCII letters folded to upper case.
 std::uint32_t foldedHash(std::string_view name);
@@ -66,10 +60,6 @@ class Dictionary {
 
   Word* mostRecent() const { return mostRecent_; }
 
-  ValueWord* findByValue(std::int32_t value) const;
-  // Records `word` (owned by this or another dictionary) for its value,
-  // unless a word already holds that value.
-  void addValueWord(ValueWord* word, std::int32_t value);
 
  private:
   struct Slot {
@@ -97,7 +87,6 @@ class Dictionary {
   std::size_t batchCount_ = 0;
   std::size_t count_ = 0;
   Arena arena_;
-  std::unordered_map<std::int32_t, ValueWord*> values_;
   Word* mostRecent_ = nullptr;
 };
 

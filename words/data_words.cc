@@ -25,7 +25,7 @@ void allocateData(RunState& c, std::uint32_t size) {
   } else {
     // A data word of the value of an earlier one becomes its alias and
     // writes no routine of its own.
-    bool aliased = c.compileWords.findByValue(*value) != nullptr;
+    bool aliased = c.values.find(*value) != nullptr;
     label = c.labels.assign(name, aliased ? LabelUse::kPointer : LabelUse::kRoutineAndPointer);
   }
   c.out.text("_").text(label).text("_PTR\tequ\t").hex(*value).endLine();

@@ -63,7 +63,7 @@ void compileTailLiteral(RunState& c, std::int32_t value) {
 }
 
 void compileNumber(RunState& c, std::int32_t value) {
-  if (ValueWord* word = c.compileWords.findByValue(value)) {
+  if (ValueWord* word = c.values.find(value)) {
     word->execute(c);
   } else {
     compileLiteral(c, value);

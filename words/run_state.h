@@ -24,10 +24,9 @@
 #include "reader/tokenizer.h"
 #include "words/control_flow.h"
 #include "words/ram_banks.h"
+#include "words/target_words.h"
 
 namespace kestrel {
-
-class ColonWord;
 
 struct Settings {
   std::string includePath;
@@ -78,6 +77,7 @@ struct RunState {
   Dictionary compileWords;
   Dictionary yieldingInterpretWords;
   Dictionary yieldingCompileWords;
+  ValueList values;   // the value word of each value
   LabelTable labels;  // the labels that words have taken
   std::int32_t wordsCount = 0;
 

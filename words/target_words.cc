@@ -79,6 +79,13 @@ bool foldFetchOrStore(RunState& c, std::int32_t value) {
 
 }  // namespace
 
+ValueWord* ValueList::find(std::int32_t value) const {
+  auto it = words_.find(value);
+  return it == words_.end() ? nullptr : it->second;
+}
+
+void ValueList::add(ValueWord* word) { words_.try_emplace(word->value(), word); }
+
 void ColonWord::setLabel(std::string label) {
   if (label == name()) {
     label_.reset();
@@ -134,7 +141,7 @@ void compileReturn(RunState& c) {
 
 ValueWord* defineValueWord(RunState& c, std::string_view name, std::int32_t value,
                            const std::string* label) {
-  if (ValueWord* earlier = c.compileWords.findByValue(value)) {
+  if (ValueWord* earlier = c.values.find(value)) {
     c.define<AliasWord>(c.compileWords, name, earlier);
     return earlier;
   }
@@ -144,7 +151,7 @@ ValueWord* defineValueWord(RunState& c, std::string_view name, std::int32_t valu
   } else {
     assignLabel(c, *word);
   }
-  c.compileWords.addValueWord(word, value);
+  c.values.add(word);
   return nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "codegen/labels.h"
 #include "reader/word.h"
@@ -65,6 +66,19 @@ class AliasWord : public ColonWord {
 
  private:
   ValueWord* target_;
+};
+
+// The value list: each value that a value word introduced, with that word.
+// Numbers compiled later with an equal value reference the word instead,
+// and a later value word of that value becomes its alias.
+class ValueList {
+ public:
+  ValueWord* find(std::int32_t value) const;
+  // Records `word` for its value, unless a word already holds that value.
+  void add(ValueWord* word);
+
+ private:
+  std::unordered_map<std::int32_t, ValueWord*> words_;
 };
 
 // Compiles a call of `label`, or a tail jump when the next token (after

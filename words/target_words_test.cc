@@ -1,0 +1,31 @@
+#include "words/target_words.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "reader/dictionary.h"
+
+namespace kestrel {
+namespace {
+
+TEST(ValueListTest, KeepsTheFirstWordOfEachValue) {
+  Dictionary words;
+  ValueList list;
+  const std::int32_t values[] = {-32769, -1, 0, 5, 65535, 65536, -2147483647 - 1, 2147483647};
+  for (std::int32_t value : values) {
+    EXPECT_EQ(list.find(value), nullptr);
+    list.add(words.define<ValueWord>("v" + std::to_string(value), value));
+    // A later word of the same value does not replace the first.
+    list.add(words.define<ValueWord>("w" + std::to_string(value), value));
+  }
+  for (std::int32_t value : values) {
+    ValueWord* word = list.find(value);
+    ASSERT_NE(word, nullptr) << value;
+    EXPECT_EQ(word->name(), "v" + std::to_string(value));
+  }
+  for (std::int32_t value : {-32768, -2, 1, 4, 6, 65534}) EXPECT_EQ(list.find(value), nullptr) << value;
+}
+
+}  // namespace
+}  // namespace kestrel
