@@ -79,12 +79,36 @@ bool foldFetchOrStore(RunState& c, std::int32_t value) {
 
 }  // namespace
 
+ValueList::ValueList() : entries_(64), shift_(32 - 6) {}
+
 ValueWord* ValueList::find(std::int32_t value) const {
-  auto it = words_.find(value);
-  return it == words_.end() ? nullptr : it->second;
+  std::size_t mask = entries_.size() - 1;
+  for (std::size_t slot = firstSlot(value);; slot = (slot + 1) & mask) {
+    const Entry& entry = entries_[slot];
+    if (entry.word == nullptr || entry.value == value) return entry.word;
+  }
 }
 
-void ValueList::add(ValueWord* word) { words_.try_emplace(word->value(), word); }
+void ValueList::add(ValueWord* word) {
+  std::size_t mask = entries_.size() - 1;
+  std::size_t slot = firstSlot(word->value());
+  while (entries_[slot].word != nullptr) {
+    if (entries_[slot].value == word->value()) return;  // the first word keeps the value
+    slot = (slot + 1) & mask;
+  }
+  entries_[slot] = {word->value(), word};
+  if (++count_ * 2 > entries_.size()) grow();
+}
+
+void ValueList::grow() {
+  std::vector<Entry> old(entries_.size() * 2);
+  old.swap(entries_);
+  --shift_;
+  count_ = 0;
+  for (const Entry& entry : old) {
+    if (entry.word != nullptr) add(entry.word);
+  }
+}
 
 void ColonWord::setLabel(std::string label) {
   if (label == name()) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 #include "codegen/labels.h"
 #include "reader/word.h"
@@ -71,14 +71,31 @@ class AliasWord : public ColonWord {
 // The value list: each value that a value word introduced, with that word.
 // Numbers compiled later with an equal value reference the word instead,
 // and a later value word of that value becomes its alias.
+//
+// Every number compiled is looked up here, and most are not found: the list
+// is an open-addressing table with a multiplicative hash and linear
+// probing, at most half full, so that a miss costs about one probe and no
+// division (bench/README.md).
 class ValueList {
  public:
+  ValueList();
   ValueWord* find(std::int32_t value) const;
   // Records `word` for its value, unless a word already holds that value.
   void add(ValueWord* word);
 
  private:
-  std::unordered_map<std::int32_t, ValueWord*> words_;
+  struct Entry {
+    std::int32_t value;
+    ValueWord* word;  // nullptr: a free entry
+  };
+  std::size_t firstSlot(std::int32_t value) const {
+    return (static_cast<std::uint32_t>(value) * 2654435769u) >> shift_;
+  }
+  void grow();
+
+  std::vector<Entry> entries_;
+  unsigned shift_;  // 32 - log2(entries_.size())
+  std::size_t count_ = 0;
 };
 
 // Compiles a call of `label`, or a tail jump when the next token (after
