@@ -101,7 +101,7 @@ bool AsmOutput::close() {
 }
 
 std::string hexNumber(std::int64_t value) {
-  char digits[16];
+  char digits[32];
   auto unsignedValue = static_cast<std::uint32_t>(value);
   auto result = std::to_chars(digits, digits + sizeof digits, unsignedValue, 16);
   std::string s = "0x";
@@ -110,13 +110,13 @@ std::string hexNumber(std::int64_t value) {
 }
 
 AsmOutput& AsmOutput::hex(std::int64_t value) {
-  char digits[16] = {'0', 'x'};
+  char digits[32] = {'0', 'x'};
   auto result = std::to_chars(digits + 2, digits + sizeof digits, static_cast<std::uint32_t>(value), 16);
   return text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }
 
 AsmOutput& AsmOutput::decimal(std::int32_t value) {
-  char digits[16];
+  char digits[32];
   auto result = std::to_chars(digits, digits + sizeof digits, value);
   return text(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
 }

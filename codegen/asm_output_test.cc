@@ -69,6 +69,26 @@ TEST_F(AsmOutputTest, CloseReportsTextThatCouldNotBeWritten) {
   }
 }
 
+// Pieces of every short length are copied by size class: each byte lands
+// in its place, whatever the length and the place in the buffer.
+TEST_F(AsmOutputTest, TextOfEveryShortLengthIsCopiedWhole) {
+  AsmOutput out;
+  ASSERT_TRUE(out.open(path_));
+  std::string expected;
+  for (int round = 0; round < 3; ++round) {
+    for (std::size_t size = 0; size <= 40; ++size) {
+      std::string piece;
+      for (std::size_t i = 0; i < size; ++i) piece += static_cast<char>('a' + (i + size + round) % 26);
+      out.text(piece);
+      expected += piece;
+    }
+    out.endLine();
+    expected += '\n';
+  }
+  ASSERT_TRUE(out.close());
+  EXPECT_EQ(contents(), expected);
+}
+
 TEST_F(AsmOutputTest, OutputOfManyBuffersKeepsItsOrder) {
   AsmOutput out;
   ASSERT_TRUE(out.open(path_));
