@@ -10,8 +10,8 @@
 #include "driver/options.h"
 #include "reader/diagnostics.h"
 #include "reader/include_path.h"
-#include "words/interpreter.h"
 #include "words/builtin_words.h"
+#include "words/interpreter.h"
 
 namespace kestrel {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "reader/raw_text.h"
-#include "words/interpreter.h"
 #include "words/builtin_words.h"
+#include "words/interpreter.h"
 #include "words/run_state.h"
 
 namespace kestrel {

@@ -1,12 +1,11 @@
 #include "words/strings.h"
 
+#include "codegen/asm_output.h"
 #include "codegen/jumps.h"
-#include "codegen/literals.h"
+#include "reader/diagnostics.h"
+#include "reader/raw_text.h"
 #include "words/builtin_words.h"
 #include "words/run_state.h"
-#include "reader/diagnostics.h"
-#include "reader/host_files.h"
-#include "reader/raw_text.h"
 
 namespace kestrel {
 

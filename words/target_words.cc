@@ -4,10 +4,10 @@
 #include "codegen/mangle.h"
 #include "codegen/return_table.h"
 #include "codegen/routine_block.h"
-#include "words/run_state.h"
 #include "reader/diagnostics.h"
 #include "reader/raw_text.h"
 #include "reader/text.h"
+#include "words/run_state.h"
 
 namespace kestrel {
 
