@@ -40,6 +40,10 @@ class LabelTable {
   // Picks the label of a new word named `name` and records it as taken.
   std::string assign(std::string_view name, LabelUse use);
 
+  // Records `label` (without its leading "_") as taken by a word whose
+  // name a later word took over: that later word needs another label.
+  void take(std::string_view label) { reserve(label); }
+
   // True when gpasm or the prelude already gives `label` (without its
   // leading "_") a meaning.
   bool isReserved(std::string_view label) const;

@@ -23,6 +23,7 @@ bool isSilentWord(std::string_view name) {
   switch (name.size()) {
     case 1: return name == "\\" || name == "(" || name == ":";
     case 4: return equalsNoCase(name, "code");
+    case 9: return equalsNoCase(name, "[library]");
     case 10: return equalsNoCase(name, "unremember") || equalsNoCase(name, ":interrupt");
     default: return false;
   }

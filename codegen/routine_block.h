@@ -25,8 +25,8 @@ void writeLabel(AsmOutput& out, std::string_view mangledName);
 
 // The comment line that shows a source token in the output.
 void writeEcho(AsmOutput& out, std::string_view token);
-// Words that never get an echo line: "\", "(", ":", "code", "unremember"
-// and ":interrupt", in any letter case.
+// Words that never get an echo line: "\", "(", ":", "code", "unremember",
+// ":interrupt" and "[library]", in any letter case.
 bool isSilentWord(std::string_view name);
 
 }  // namespace kestrel

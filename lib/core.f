@@ -22,6 +22,10 @@
 \            ROM (kcomp -r) depend on the ROM hardware; see _romtype in
 \            internal.inc for the layout that r." expects.
 
+\ A program may define a word of any name that this file defines: its own
+\ word then takes the name over (the words here keep using their own).
+[library]
+
 \ ---------------------------------------------------------------------
 \ Stack
 \ ---------------------------------------------------------------------

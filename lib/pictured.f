@@ -18,6 +18,10 @@
 \                                 rot sign #> dtype ;
 \ prints -1234 as -12.34.
 
+\ A program may define a word of any name that this file defines: its own
+\ word then takes the name over (the words here keep using their own).
+[library]
+
 34 array picture  ( the text is built from the end of this buffer )
 variable hld  ( address of the first character so far )
 

@@ -56,6 +56,20 @@ class Dictionary {
     enter(word, hash, place.ref);
     return word;
   }
+  // Makes a word of kind T named `name` that takes the place of `old`, the
+  // word of that name here: finding the name gives the new word from now
+  // on, and the old one lives on until the dictionary ends. Returns the new
+  // word, the most recent definition.
+  template <class T, class... Args>
+  T* replace(Word* old, std::string_view name, Args&&... args) {
+    static_assert(sizeof(T) <= Arena::kMaxReferenced && alignof(T) <= 8);
+    std::string_view kept = arena_.copy(name);
+    Arena::Referenced place = arena_.allocateReferenced(sizeof(T));
+    T* word = new (place.memory) T(kept, std::forward<Args>(args)...);
+    repoint(old, place.ref);
+    mostRecent_ = word;
+    return word;
+  }
   std::size_t count() const { return count_; }
 
   Word* mostRecent() const { return mostRecent_; }
@@ -76,6 +90,8 @@ class Dictionary {
   // Records `word`, just made, as the newest definition.
   void enter(Word* word, std::uint32_t hash, Arena::Ref ref);
   void enterBatch();
+  // Makes the slot of `old` hold the word at `ref` instead.
+  void repoint(Word* old, Arena::Ref ref);
   // Puts a word known to be new into the first free slot from its home.
   void place(const Slot& slot);
   void grow();
@@ -87,6 +103,7 @@ class Dictionary {
   std::size_t batchCount_ = 0;
   std::size_t count_ = 0;
   Arena arena_;
+  std::vector<std::uint32_t> replaced_;  // places of words another took over
   Word* mostRecent_ = nullptr;
 };
 

@@ -94,5 +94,41 @@ TEST(DictionaryTest, NamesOfEqualHashStayApart) {
   }
 }
 
+// A word that counts its destructions.
+class CountedWord : public Word {
+ public:
+  CountedWord(std::string_view name, int* destroyed) : Word(name), destroyed_(destroyed) {}
+  ~CountedWord() override { ++*destroyed_; }
+  void execute(RunState&) override {}
+
+ private:
+  int* destroyed_;
+};
+
+// A replaced name finds the new word, whether the old one still waited
+// among the newest words or had reached the table, also after the table
+// grows; the old word stays readable, and every word is destroyed once.
+TEST(DictionaryTest, ReplacedNameFindsTheNewWordAndTheOldOneLivesOn) {
+  int destroyed = 0;
+  {
+    Dictionary words;
+    Word* early = words.define<CountedWord>("early", &destroyed);
+    for (int i = 0; i < 500; ++i) words.define<CountedWord>("w" + std::to_string(i), &destroyed);
+    Word* late = words.define<CountedWord>("late", &destroyed);
+    Word* newEarly = words.replace<CountedWord>(early, "EARLY", &destroyed);
+    Word* newLate = words.replace<CountedWord>(late, "late", &destroyed);
+    EXPECT_EQ(words.mostRecent(), newLate);
+    EXPECT_EQ(words.count(), 502u);
+    for (int i = 500; i < 20000; ++i) words.define<CountedWord>("w" + std::to_string(i), &destroyed);
+    EXPECT_EQ(words.find("early"), newEarly);
+    EXPECT_EQ(words.find("LATE"), newLate);
+    EXPECT_EQ(early->name(), "early");
+    EXPECT_EQ(newEarly->name(), "EARLY");
+    EXPECT_EQ(words.define<CountedWord>("late", &destroyed), nullptr);
+    EXPECT_EQ(destroyed, 0);
+  }
+  EXPECT_EQ(destroyed, 20000 + 2 + 2);
+}
+
 }  // namespace
 }  // namespace kestrel

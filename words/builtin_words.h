@@ -9,7 +9,7 @@
 //   strings          s" ." p." r." rstrings pstrings
 //   conditional      [if] [else] [then]
 //   interrupt_words  :interrupt interrupt;
-//   source_words     fload ( assert( .( \ [ ]
+//   source_words     fload ( assert( .( \ [ ] [library]
 //   arithmetic       + - * and or = 0= cells chars . cr / mod negate invert
 //                    xor lshift rshift 1+ 1- 2* 2/ min max abs dup drop swap
 //                    over < >

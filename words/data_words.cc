@@ -20,9 +20,12 @@ void allocateData(RunState& c, std::uint32_t size) {
   auto value = c.banks.allocate(size);
   if (!value) c.fail("\nCan not allocate data structure.", kExitNoRoom);
   std::string label;
-  if (c.compileWords.find(name) != nullptr) {
+  Word* earlier = c.compileWords.find(name);
+  if (earlier != nullptr && !c.isLibraryWord(earlier)) {
     label = mangle(name);  // a duplicate: the run ends at its definition
   } else {
+    // A library word of the name keeps its label; this word takes another.
+    if (auto* routine = dynamic_cast<ColonWord*>(earlier)) c.labels.take(routine->label());
     // A data word of the value of an earlier one becomes its alias and
     // writes no routine of its own.
     bool aliased = c.values.find(*value) != nullptr;

@@ -36,6 +36,7 @@ bool beginFile(RunState& c, const std::string& name, bool included) {
 void endFile(RunState& c) {
   std::string name = c.sources.current()->name();
   bool resumed = c.sources.pop();
+  if (c.sources.depth() < c.libraryDepth) c.libraryDepth = 0;  // the library file ended
   c.out.text("; End of file: ").text(name).text(".").endLine();
   if (!resumed) {
     throw FatalError("Source file changed while it was read: " + c.sources.current()->path(),

@@ -38,6 +38,15 @@ void RunState::failDuplicate(std::string_view name) const {
   fail("Duplicate word: " + std::string(name), kExitBadWord);
 }
 
+Word* RunState::takeOverLibraryWord(Dictionary& dictionary, std::string_view name) {
+  Word* old = dictionary.find(name);
+  if (old == nullptr || !isLibraryWord(old)) failDuplicate(name);
+  libraryWords.erase(old);
+  auto* routine = dynamic_cast<ColonWord*>(old);
+  if (&dictionary == &compileWords && routine != nullptr) labels.take(routine->label());
+  return old;
+}
+
 void RunState::refuseIfWritten(const FileId& input) {
   for (const WrittenFile& file : writtenFiles) {
     if (!sameFile(file.id, input)) continue;

@@ -53,14 +53,24 @@ struct RunState {
   void push(std::int32_t value);
   std::int32_t pop();
 
-  // Makes and enters a word of kind T (see Dictionary::define); a name
-  // already present ends the run.
+  // Makes and enters a word of kind T (see Dictionary::define). A name
+  // already present ends the run, unless its word is a library word: the
+  // new word then takes the name over (see libraryDepth).
   template <class T, class... Args>
   T* define(Dictionary& dictionary, std::string_view name, Args&&... args) {
     T* word = dictionary.define<T>(name, std::forward<Args>(args)...);
-    if (word == nullptr) failDuplicate(name);
+    if (word == nullptr) {
+      // define made nothing, so the arguments are still whole.
+      word = dictionary.replace<T>(takeOverLibraryWord(dictionary, name), name, std::forward<Args>(args)...);
+    }
+    if (inLibrary()) libraryWords.insert(word);
     return word;
   }
+  // True when `word` is a library word that a new word of its name would
+  // take over.
+  bool isLibraryWord(const Word* word) const { return libraryWords.contains(word); }
+  // Words defined now are library words.
+  bool inLibrary() const { return libraryDepth != 0 && sources.depth() >= libraryDepth; }
 
   Settings settings;
 
@@ -80,6 +90,12 @@ struct RunState {
   ValueList values;   // the value word of each value
   LabelTable labels;  // the labels that words have taken
   std::int32_t wordsCount = 0;
+  // Library words: those defined after "[library]" up to the end of the
+  // file that holds it (and in the files it loads). A program may define a
+  // word of the same name, which then takes the name over; words compiled
+  // before keep referring to the library word. 0: no such file is open.
+  std::size_t libraryDepth = 0;
+  std::unordered_set<const Word*> libraryWords;
 
   // Definition state.
   bool compiling = false;       // compilation state
@@ -116,6 +132,10 @@ struct RunState {
   void refuseIfWritten(const FileId& input);
 
  private:
+  // The library word named `name`, which a new word is about to replace:
+  // its label stays with its routine. Ends the run when the word of that
+  // name is not a library word.
+  Word* takeOverLibraryWord(Dictionary& dictionary, std::string_view name);
   [[noreturn]] void failDuplicate(std::string_view name) const;
 };
 

@@ -20,6 +20,12 @@ void lineCommentWord(RunState& c) { skipLine(c.sources); }              // backs
 void leftBracketWord(RunState& c) { c.compiling = false; }   // [
 void rightBracketWord(RunState& c) { c.compiling = true; }   // ]
 
+// [library]: the words defined from here to the end of this file are
+// library words, which a program's own word of the same name takes over.
+void libraryWord(RunState& c) {
+  if (c.libraryDepth == 0) c.libraryDepth = c.sources.depth();
+}
+
 }  // namespace
 
 void registerSourceWords(RunState& c) {
@@ -28,6 +34,7 @@ void registerSourceWords(RunState& c) {
   }
   enterWords(c, c.interpretWords, {{"fload", floadWord}, {"]", rightBracketWord}});
   enterWords(c, c.compileWords, {{"assert(", commentWord}, {"[", leftBracketWord}});
+  enterWords(c, c.yieldingInterpretWords, {{"[library]", libraryWord}});
 }
 
 }  // namespace kestrel

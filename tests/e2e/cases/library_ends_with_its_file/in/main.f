@@ -1,0 +1,3 @@
+fload lib.f
+: after ;
+: early ;

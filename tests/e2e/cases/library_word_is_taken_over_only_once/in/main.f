@@ -1,0 +1,4 @@
+fload lib.f
+: twice  early ;
+: quad  early ;
+: twice  quad ;
