@@ -158,12 +158,10 @@ bool LabelTable::isPlainAndFree(std::string_view name) const {
 }
 
 std::string LabelTable::assign(std::string_view name, LabelUse use) {
-  if (use == LabelUse::kRoutine && isPlainAndFree(name) && !equalsNoCase(name, "main")) {
-    return std::string(name);
-  }
   // The start-up code calls _main: the word main has it in whatever letter
   // case it is written.
   bool isMain = equalsNoCase(name, "main");
+  if (use == LabelUse::kRoutine && !isMain && isPlainAndFree(name)) return std::string(name);
   std::string label = isMain ? "main" : mangle(name);
   if (isMain || name == "2>r" || isFree(label, use)) {
     record(label, use);

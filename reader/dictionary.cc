@@ -21,26 +21,24 @@ Dictionary::~Dictionary() {
     if (slot.place != 0) wordAt(slot)->~Word();
   }
   for (std::size_t i = 0; i < batchCount_; ++i) wordAt(batch_[i])->~Word();
-  for (std::uint32_t place : replaced_) wordAt(Slot{0, place})->~Word();
+  for (Word* word : replaced_) word->~Word();
 }
 
-void Dictionary::repoint(Word* old, Arena::Ref ref) {
-  std::uint32_t hash = foldedHash(old->name());
+Dictionary::Slot* Dictionary::slotOf(const Word* word) {
+  std::uint32_t hash = foldedHash(word->name());
   for (std::size_t i = 0; i < batchCount_; ++i) {
-    if (batch_[i].hash == hash && wordAt(batch_[i]) == old) {
-      replaced_.push_back(batch_[i].place);
-      batch_[i].place = ref + 1;
-      return;
-    }
+    if (batch_[i].hash == hash && wordAt(batch_[i]) == word) return &batch_[i];
   }
   std::size_t mask = slots_.size() - 1;
   for (std::size_t i = hash & mask; slots_[i].place != 0; i = (i + 1) & mask) {
-    if (slots_[i].hash == hash && wordAt(slots_[i]) == old) {
-      replaced_.push_back(slots_[i].place);
-      slots_[i].place = ref + 1;
-      return;
-    }
+    if (slots_[i].hash == hash && wordAt(slots_[i]) == word) return &slots_[i];
   }
+  return nullptr;
+}
+
+void Dictionary::repoint(Word* old, Arena::Ref ref) {
+  slotOf(old)->place = ref + 1;  // old was found here, so it has a slot
+  replaced_.push_back(old);
 }
 
 Word* Dictionary::findInTable(std::string_view name, std::uint32_t hash) const {

@@ -47,13 +47,10 @@ class Dictionary {
   // nullptr, making nothing, when the name is already present.
   template <class T, class... Args>
   T* define(std::string_view name, Args&&... args) {
-    static_assert(sizeof(T) <= Arena::kMaxReferenced && alignof(T) <= 8);
     std::uint32_t hash = foldedHash(name);
     if (contains(name, hash)) return nullptr;
-    std::string_view kept = arena_.copy(name);
-    Arena::Referenced place = arena_.allocateReferenced(sizeof(T));
-    T* word = new (place.memory) T(kept, std::forward<Args>(args)...);
-    enter(word, hash, place.ref);
+    auto [word, ref] = make<T>(name, std::forward<Args>(args)...);
+    enter(word, hash, ref);
     return word;
   }
   // Makes a word of kind T named `name` that takes the place of `old`, the
@@ -62,11 +59,8 @@ class Dictionary {
   // word, the most recent definition.
   template <class T, class... Args>
   T* replace(Word* old, std::string_view name, Args&&... args) {
-    static_assert(sizeof(T) <= Arena::kMaxReferenced && alignof(T) <= 8);
-    std::string_view kept = arena_.copy(name);
-    Arena::Referenced place = arena_.allocateReferenced(sizeof(T));
-    T* word = new (place.memory) T(kept, std::forward<Args>(args)...);
-    repoint(old, place.ref);
+    auto [word, ref] = make<T>(name, std::forward<Args>(args)...);
+    repoint(old, ref);
     mostRecent_ = word;
     return word;
   }
@@ -74,8 +68,15 @@ class Dictionary {
 
   Word* mostRecent() const { return mostRecent_; }
 
-
  private:
+  // Makes a word of kind T in the arena, with its name copied there.
+  template <class T, class... Args>
+  std::pair<T*, Arena::Ref> make(std::string_view name, Args&&... args) {
+    static_assert(sizeof(T) <= Arena::kMaxReferenced && alignof(T) <= 8);
+    std::string_view kept = arena_.copy(name);
+    Arena::Referenced place = arena_.allocateReferenced(sizeof(T));
+    return {new (place.memory) T(kept, std::forward<Args>(args)...), place.ref};
+  }
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t place = 0;  // 1 + the word's arena reference; 0 when empty
@@ -90,6 +91,8 @@ class Dictionary {
   // Records `word`, just made, as the newest definition.
   void enter(Word* word, std::uint32_t hash, Arena::Ref ref);
   void enterBatch();
+  // The slot, in the table or the batch, that holds `word`; nullptr if none.
+  Slot* slotOf(const Word* word);
   // Makes the slot of `old` hold the word at `ref` instead.
   void repoint(Word* old, Arena::Ref ref);
   // Puts a word known to be new into the first free slot from its home.
@@ -103,9 +106,8 @@ class Dictionary {
   std::size_t batchCount_ = 0;
   std::size_t count_ = 0;
   Arena arena_;
-  std::vector<std::uint32_t> replaced_;  // places of words another took over
+  std::vector<Word*> replaced_;  // words that another took the place of
   Word* mostRecent_ = nullptr;
 };
-
 
 }  // namespace kestrel

@@ -24,8 +24,7 @@ void allocateData(RunState& c, std::uint32_t size) {
   if (earlier != nullptr && !c.isLibraryWord(earlier)) {
     label = mangle(name);  // a duplicate: the run ends at its definition
   } else {
-    // A library word of the name keeps its label; this word takes another.
-    if (auto* routine = dynamic_cast<ColonWord*>(earlier)) c.labels.take(routine->label());
+    if (earlier != nullptr) c.keepLabelOf(earlier);  // a library word of the name
     // A data word of the value of an earlier one becomes its alias and
     // writes no routine of its own.
     bool aliased = c.values.find(*value) != nullptr;

@@ -42,9 +42,12 @@ Word* RunState::takeOverLibraryWord(Dictionary& dictionary, std::string_view nam
   Word* old = dictionary.find(name);
   if (old == nullptr || !isLibraryWord(old)) failDuplicate(name);
   libraryWords.erase(old);
-  auto* routine = dynamic_cast<ColonWord*>(old);
-  if (&dictionary == &compileWords && routine != nullptr) labels.take(routine->label());
+  if (&dictionary == &compileWords) keepLabelOf(old);
   return old;
+}
+
+void RunState::keepLabelOf(const Word* word) {
+  if (auto* routine = dynamic_cast<const ColonWord*>(word)) labels.take(routine->label());
 }
 
 void RunState::refuseIfWritten(const FileId& input) {

@@ -69,6 +69,9 @@ struct RunState {
   // True when `word` is a library word that a new word of its name would
   // take over.
   bool isLibraryWord(const Word* word) const { return libraryWords.contains(word); }
+  // Keeps the label of `word`, a library word whose name a new word takes,
+  // for the library word's routine: the new word gets another.
+  void keepLabelOf(const Word* word);
   // Words defined now are library words.
   bool inLibrary() const { return libraryDepth != 0 && sources.depth() >= libraryDepth; }
 

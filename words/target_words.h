@@ -101,9 +101,6 @@ class ValueList {
 // Compiles a call of `label`, or a tail jump when the next token (after
 // comments) is ";" or "exit" and tail calls are allowed.
 void compileCall(RunState& c, std::string_view label);
-// Compiles a reference to the value word labelled `label` that holds
-// `value`, as the word itself would.
-void compileValueReference(RunState& c, std::int32_t value, std::string_view label);
 // The return written by ";" and "exit".
 void compileReturn(RunState& c);
 // The label of the routine that the word `name` (found in any letter
